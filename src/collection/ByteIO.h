@@ -1,0 +1,79 @@
+// Little-endian byte writing and bounds-checked reading for the binary formats.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+class ByteWriter {
+public:
+    explicit ByteWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+
+    std::size_t position() const { return out_.size(); }
+    void u8(std::uint8_t v) { out_.push_back(v); }
+    void u16(std::uint16_t v) { raw(&v, 2); }
+    void u32(std::uint32_t v) { raw(&v, 4); }
+    void i32(std::int32_t v) { raw(&v, 4); }
+    void text(const std::string& s) {
+        i32(static_cast<std::int32_t>(s.size()));
+        raw(s.data(), s.size());
+    }
+    void patchI32(std::size_t at, std::int32_t v) { std::memcpy(out_.data() + at, &v, 4); }
+
+private:
+    // The formats are little-endian, as is every machine this program is built for.
+    static_assert(std::endian::native == std::endian::little);
+    void raw(const void* p, std::size_t n) {
+        const auto* b = static_cast<const std::uint8_t*>(p);
+        out_.insert(out_.end(), b, b + n);
+    }
+    std::vector<std::uint8_t>& out_;
+};
+
+// Reads within [data, data + size); every read says whether it fitted and leaves the position
+// unchanged when it did not.
+class ByteReader {
+public:
+    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    const std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    std::size_t position() const { return pos_; }
+    std::size_t remaining() const { return pos_ < size_ ? size_ - pos_ : 0; }
+    void seek(std::size_t pos) { pos_ = pos; }  // may point past the end; reads then fail
+
+    bool u8(std::uint8_t& v) { return raw(&v, 1); }
+    bool u16(std::uint16_t& v) { return raw(&v, 2); }
+    bool u32(std::uint32_t& v) { return raw(&v, 4); }
+    bool i32(std::int32_t& v) { return raw(&v, 4); }
+    // A text is a signed 32-bit count and that many bytes; a negative count or one larger than what
+    // remains is not trusted and fails.
+    bool text(std::string& s) {
+        std::size_t start = pos_;
+        std::int32_t n;
+        if (!i32(n))
+            return false;
+        if (n < 0 || static_cast<std::size_t>(n) > remaining()) {
+            pos_ = start;
+            return false;
+        }
+        s.assign(reinterpret_cast<const char*>(data_ + pos_), static_cast<std::size_t>(n));
+        pos_ += static_cast<std::size_t>(n);
+        return true;
+    }
+
+private:
+    bool raw(void* p, std::size_t n) {
+        if (n > remaining())
+            return false;
+        std::memcpy(p, data_ + pos_, n);
+        pos_ += n;
+        return true;
+    }
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};

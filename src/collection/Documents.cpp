@@ -1,0 +1,69 @@
+#include "Documents.h"
+
+#include "NodeStream.h"
+
+#include <filesystem>
+
+Documents::Documents(Outline& linksTree, std::string programFolder)
+    : linksTree_(linksTree), programFolder_(std::move(programFolder)) {}
+
+void Documents::LoadTree(const std::string& path) {
+    if (!currentPath_.empty())
+        SaveTree(currentPath_);  // the collection being left is never lost
+    if (!fileExists(path)) {
+        currentPath_ = path;
+        return;
+    }
+    // Read into a fresh outline and take it over afterwards, so that listeners see one change.
+    Outline loaded(linksTree_.multiSelect());
+    std::string message;
+    int number = 0;
+    try {
+        readOutline(loaded, readWholeFile(path));
+    } catch (const StreamError& e) {
+        message = e.what();
+        number = e.number();
+    } catch (const FileError& e) {
+        message = e.what();
+    }
+    linksTree_.swapContents(loaded);
+    if (message.empty()) {
+        currentPath_ = path;
+        return;
+    }
+    currentPath_ = recoveryPathFor(path);
+    throw CollectionLoadError(message + "\n\nThe file \"" + path + "\" was left unchanged. What could be read is shown and will be saved to \"" +
+                                  currentPath_ + "\".",
+                              message, number);
+}
+
+void Documents::SaveTree(const std::string& path) {
+    writeFileSafely(path, writeOutline(linksTree_));
+    currentPath_ = path;
+}
+
+bool Documents::Save() {
+    if (currentPath_.empty())
+        return false;
+    SaveTree(currentPath_);
+    return true;
+}
+
+void Documents::SaveOnClose() {
+    if (!currentPath_.empty())
+        SaveTree(currentPath_);
+}
+
+std::string Documents::recoveryPathFor(const std::string& path) const {
+    namespace fs = std::filesystem;
+    const fs::path original(path);
+    const std::string stem = original.stem().string();
+    const std::string extension = original.has_extension() ? original.extension().string() : ".goto";
+    for (int n = 1;; ++n) {
+        std::string name = stem + ".recovered" + (n == 1 ? "" : "-" + std::to_string(n)) + extension;
+        fs::path candidate = original.parent_path() / name;
+        std::error_code ignored;
+        if (!fs::exists(candidate, ignored))
+            return candidate.string();
+    }
+}

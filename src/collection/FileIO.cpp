@@ -1,0 +1,109 @@
+#include "FileIO.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void raise(const char* what, const std::string& path, int error) {
+    throw FileError(std::string(what) + " \"" + path + "\". " + std::strerror(error));
+}
+
+// Closes a descriptor on every way out.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The file a save really replaces: the target of a symbolic link, else the path itself.
+std::string realTarget(const std::string& path) {
+    char resolved[PATH_MAX];
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(path.c_str(), resolved))
+        return resolved;
+    return path;
+}
+
+mode_t newFileMode() {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::vector<std::uint8_t> readWholeFile(const std::string& path) {
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0)
+        raise("Cannot open file", path, errno);
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0)
+        raise("Cannot open file", path, errno);
+    // Read straight into the buffer; it grows if the file grew since fstat.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        ssize_t n = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            raise("Cannot read file", path, errno);
+        }
+        if (n == 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+void writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string target = realTarget(path);
+    std::string temp = target + ".XXXXXX";
+    Descriptor file{::mkstemp(temp.data())};
+    if (file.fd < 0)
+        raise("Cannot create file", path, errno);
+    struct stat existing {};
+    mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode();
+    int error = 0;
+    if (::fchmod(file.fd, mode) != 0 || !writeAll(file.fd, bytes.data(), bytes.size()) || ::fsync(file.fd) != 0)
+        error = errno;
+    if (::close(file.fd) != 0 && error == 0)
+        error = errno;
+    file.fd = -1;
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        raise("Cannot create file", path, error);
+    }
+}

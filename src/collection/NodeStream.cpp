@@ -1,0 +1,272 @@
+#include "NodeStream.h"
+
+#include "ByteIO.h"
+#include "LinkItemRecord.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint16_t kHeaderUnits[6] = {0x2045, 0x0056, 0x0054, kStreamVersion, 0x0020, 0x2046};
+
+[[noreturn]] void fail(int number) {
+    switch (number) {
+    case StreamErrorNumber::WrongFormat:
+        throw StreamError(number, "Unable to load tree structure, the format is wrong.");
+    case StreamErrorNumber::UnknownVersion:
+        throw StreamError(number, "Unable to load tree structure, the version is unknown.");
+    case StreamErrorNumber::MissingAnchor:
+        throw StreamError(number, "Stream data corrupt. A node's anchor chunk is missing.");
+    case StreamErrorNumber::DataAfterNodeEnd:
+        throw StreamError(number, "Stream data corrupt. Unexpected data after node's end position.");
+    default:
+        throw StreamError(StreamErrorNumber::NotEnoughData,
+                          "Unable to load tree structure, not enough data available.");
+    }
+}
+
+// Writes nodes depth first without recursion, patching each chunk's size once its body is known.
+void writeNodes(ByteWriter& out, const Outline& outline, const std::vector<Node*>& tops) {
+    struct Frame {
+        const Node* node;
+        std::size_t nodePos;
+        std::size_t basePos;
+        int nextChild;
+    };
+    std::vector<Frame> stack;
+    auto begin = [&](const Node* n) {
+        Frame f{n, out.position(), 0, 0};
+        out.i32(ChunkType::Node);
+        out.i32(0);
+        f.basePos = out.position();
+        out.i32(ChunkType::Base);
+        out.i32(0);
+        NodeBase b = outline.base(n);
+        out.u32(static_cast<std::uint32_t>(n->childCount()));
+        out.u32(b.rowHeight);
+        // Writing initialises a node; transient bits never reach the stream.
+        out.u16(static_cast<std::uint16_t>((b.states | NodeState::Initialized) & NodeState::PersistentMask));
+        out.u8(b.alignment);
+        out.u8(b.checkState);
+        out.u8(b.checkType);
+        out.u32(0);
+        stack.push_back(f);
+    };
+    auto patch = [&](std::size_t chunkPos) {
+        out.patchI32(chunkPos + 4, static_cast<std::int32_t>(out.position() - chunkPos - 8));
+    };
+    for (const Node* top : tops) {
+        begin(top);
+        while (!stack.empty()) {
+            Frame& f = stack.back();
+            if (f.nextChild < f.node->childCount()) {
+                begin(f.node->child(f.nextChild++));
+                continue;
+            }
+            patch(f.basePos);
+            std::size_t userPos = out.position();
+            out.i32(ChunkType::UserData);
+            out.i32(0);
+            writeLinkItem(out, f.node->data);
+            patch(userPos);
+            patch(f.nodePos);
+            stack.pop_back();
+        }
+    }
+}
+
+// Reads node chunks without recursion, so a deeply nested stream cannot exhaust the stack.
+class NodeReader {
+public:
+    NodeReader(Outline& outline, ByteSpan bytes, std::uint16_t version)
+        : outline_(outline), in_(bytes.data(), bytes.size()), version_(version) {}
+
+    ByteReader& in() { return in_; }
+
+    void readNode(Node* node) {
+        beginNode(node);
+        while (!stack_.empty()) {
+            Frame& f = stack_.back();
+            if (f.childrenLeft > 0) {
+                --f.childrenLeft;
+                Node* child = outline_.addChild(f.node);
+                beginNode(child);
+                continue;
+            }
+            if (f.basePending) {
+                // Adding children touched the parent's child flags; the stored states win.
+                outline_.setBase(f.node, f.base);
+                f.basePending = false;
+            }
+            if (in_.position() < f.end) {
+                readChunk(f);
+                continue;
+            }
+            if (in_.position() != f.end)
+                fail(StreamErrorNumber::DataAfterNodeEnd);
+            stack_.pop_back();
+        }
+    }
+
+private:
+    struct Frame {
+        Node* node;
+        std::size_t end;
+        std::uint32_t childrenLeft = 0;
+        NodeBase base{};
+        bool basePending = false;
+    };
+
+    void header(std::int32_t& type, std::int32_t& size) {
+        if (!in_.i32(type) || !in_.i32(size))
+            fail(StreamErrorNumber::NotEnoughData);
+    }
+
+    void beginNode(Node* node) {
+        std::int32_t type, size;
+        header(type, size);
+        if (type != ChunkType::Node)
+            fail(StreamErrorNumber::MissingAnchor);
+        if (size < 0)
+            fail(StreamErrorNumber::DataAfterNodeEnd);
+        std::size_t end = in_.position() + static_cast<std::size_t>(size);
+        if (end > in_.size())
+            fail(StreamErrorNumber::NotEnoughData);
+        stack_.push_back(Frame{node, end});
+    }
+
+    void readChunk(Frame& f) {
+        std::int32_t type, size;
+        header(type, size);
+        if (type == ChunkType::Base) {
+            readBase(f);
+            return;
+        }
+        if (size < 0)  // a backward skip could loop for ever
+            fail(StreamErrorNumber::DataAfterNodeEnd);
+        std::size_t start = in_.position();
+        std::size_t chunkEnd = start + static_cast<std::size_t>(size);
+        if (type == ChunkType::UserData && size > 0) {
+            // The record reader sees only this chunk, so it can neither read past it nor trust a
+            // count that reaches beyond it.
+            ByteReader record(in_.data() + start, std::min<std::size_t>(static_cast<std::size_t>(size), in_.remaining()));
+            outline_.setRowHeight(f.node, kDefaultRowHeight);
+            readLinkItem(record, f.node->data);
+        }
+        in_.seek(chunkEnd);
+    }
+
+    void readBase(Frame& f) {
+        NodeBase b;
+        std::uint32_t childCount, rowHeight;
+        if (!in_.u32(childCount) || !in_.u32(rowHeight))
+            fail(StreamErrorNumber::NotEnoughData);
+        b.rowHeight = static_cast<std::uint16_t>(rowHeight & 0xFFFF);
+        if (version_ >= 2) {
+            std::uint32_t reserved;
+            if (!in_.u16(b.states) || !in_.u8(b.alignment) || !in_.u8(b.checkState) || !in_.u8(b.checkType) ||
+                !in_.u32(reserved))
+                fail(StreamErrorNumber::NotEnoughData);
+        } else {
+            std::uint8_t oldStates;
+            if (!in_.u8(oldStates) || !in_.u8(b.alignment) || !in_.u8(b.checkState) || !in_.u8(b.checkType))
+                fail(StreamErrorNumber::NotEnoughData);
+            // The old single state byte used bit 7 for "selected"; visible was implied.
+            b.states = static_cast<std::uint16_t>(oldStates | ((oldStates & 0x80) ? NodeState::Selected
+                                                                                    : NodeState::Visible));
+        }
+        f.base = b;
+        outline_.setBase(f.node, b);
+        f.childrenLeft = childCount;
+        f.basePending = childCount > 0;
+    }
+
+    Outline& outline_;
+    ByteReader in_;
+    std::uint16_t version_;
+    std::vector<Frame> stack_;
+};
+
+} // namespace
+
+Bytes writeOutline(const Outline& outline) {
+    Bytes bytes;
+    ByteWriter out(bytes);
+    for (std::uint16_t unit : kHeaderUnits)
+        out.u16(unit);
+    out.i32(outline.rootCount());
+    writeNodes(out, outline, outline.root()->children());
+    return bytes;
+}
+
+void readOutline(Outline& outline, ByteSpan bytes) {
+    OutlineUpdate update(outline);
+    outline.clear();
+    ByteReader header(bytes.data(), bytes.size());
+    std::uint16_t units[6];
+    for (std::uint16_t& unit : units)
+        if (!header.u16(unit))
+            fail(StreamErrorNumber::NotEnoughData);
+    if (units[0] != kHeaderUnits[0] || units[1] != kHeaderUnits[1] || units[2] != kHeaderUnits[2] ||
+        units[5] != kHeaderUnits[5])
+        fail(StreamErrorNumber::WrongFormat);
+    const std::uint16_t version = units[3];
+    if (version > kStreamVersion)
+        fail(StreamErrorNumber::UnknownVersion);
+    std::uint32_t count = 0x7FFFFFFF;  // older versions read until the end of the stream
+    if (version == kStreamVersion) {
+        std::int32_t stored;
+        if (!header.i32(stored))
+            fail(StreamErrorNumber::NotEnoughData);
+        count = static_cast<std::uint32_t>(stored);
+    }
+    NodeReader reader(outline, bytes, version);
+    reader.in().seek(header.position());
+    while (reader.in().remaining() > 0 && count > 0) {
+        --count;
+        reader.readNode(outline.addChild(nullptr));
+    }
+}
+
+Bytes writeNodeChunks(const Outline& outline, const std::vector<Node*>& nodes) {
+    Bytes bytes;
+    ByteWriter out(bytes);
+    writeNodes(out, outline, nodes);
+    return bytes;
+}
+
+std::size_t readNodeChunk(Outline& outline, ByteSpan bytes, std::size_t position, Node* into) {
+    NodeReader reader(outline, bytes, kStreamVersion);
+    reader.in().seek(position);
+    reader.readNode(into);
+    // Copies arrive unselected: selection stays with the items the user chose.
+    outline.forEachInSubtree(into, [&outline](Node* n) { outline.setSelected(n, false); });
+    return reader.in().position();
+}
+
+std::vector<Node*> readNodeChunks(Outline& outline, ByteSpan bytes, Node* parent) {
+    std::vector<Node*> added;
+    std::size_t position = 0;
+    while (position < bytes.size()) {
+        Node* node = outline.addChild(parent);
+        added.push_back(node);
+        position = readNodeChunk(outline, bytes, position, node);
+    }
+    return added;
+}
+
+Bytes toGlobalMemoryForm(ByteSpan chunks) {
+    Bytes block;
+    ByteWriter out(block);
+    out.i32(static_cast<std::int32_t>(chunks.size()));
+    block.insert(block.end(), chunks.begin(), chunks.end());
+    return block;
+}
+
+ByteSpan fromGlobalMemoryForm(ByteSpan block) {
+    ByteReader in(block.data(), block.size());
+    std::int32_t count;
+    if (!in.i32(count) || count < 0 || static_cast<std::size_t>(count) > in.remaining())
+        fail(StreamErrorNumber::NotEnoughData);
+    return block.subspan(4, static_cast<std::size_t>(count));
+}

@@ -1,0 +1,12 @@
+#include "CreateNewLink.h"
+
+#include "collection/ItemType.h"
+
+Node* CreateNewLink(Outline& tree, TreeKind kind, Node* parent, const std::string& address, const std::string& title) {
+    Node* node = tree.addChild(parent);
+    if (kind == TreeKind::Links || parent == tree.root())
+        node->data.ItemType = ItemType::Note;
+    node->data.Name = title;
+    node->data.URL = address;
+    return node;
+}

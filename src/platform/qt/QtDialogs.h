@@ -1,0 +1,20 @@
+// Dialogs shown with Qt's message boxes and file dialogs.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+class QWidget;
+
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showMessage(const std::string& text) override;
+    void showError(const std::string& text) override;
+    std::optional<std::string> askOpenFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> askSaveFileName(const FileDialogRequest& request) override;
+
+private:
+    QWidget* parent_;
+};

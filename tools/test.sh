@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite: the fuzz harnesses for a bounded number of runs,
+# then every unit, widget and end-to-end test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+
+# Fuzzing needs clang; it gets its own build tree.
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DWENDELMOOR_FUZZ=ON -DWENDELMOOR_GUI=OFF -DWENDELMOOR_TESTS=OFF -DWENDELMOOR_BENCH=OFF
+cmake --build build-fuzz -j2
+corpus=build-fuzz/corpus
+rm -rf "$corpus"
+mkdir -p "$corpus/file" "$corpus/clipboard"
+build-fuzz/fuzz/fuzz_make_seeds "$corpus/file" "$corpus/clipboard"
+for harness in file:fuzz_collection_file clipboard:fuzz_clipboard_data; do
+    build-fuzz/fuzz/"${harness#*:}" -runs=20000 -seed=1 -artifact_prefix=build-fuzz/ "$corpus/${harness%%:*}" 2>&1 | tail -n 1
+done
+
+cd build
+ctest --output-on-failure -j2

@@ -150,7 +150,6 @@ private:
             // The record reader sees only this chunk, so it can neither read past it nor trust a
             // count that reaches beyond it.
             ByteReader record(in_.data() + start, std::min<std::size_t>(static_cast<std::size_t>(size), in_.remaining()));
-            outline_.setRowHeight(f.node, kDefaultRowHeight);
             readLinkItem(record, f.node->data);
         }
         in_.seek(chunkEnd);
@@ -161,7 +160,8 @@ private:
         std::uint32_t childCount, rowHeight;
         if (!in_.u32(childCount) || !in_.u32(rowHeight))
             fail(StreamErrorNumber::NotEnoughData);
-        b.rowHeight = static_cast<std::uint16_t>(rowHeight & 0xFFFF);
+        // Every row is 20 pixels high, whatever height the stream holds.
+        b.rowHeight = kDefaultRowHeight;
         if (version_ >= 2) {
             std::uint32_t reserved;
             if (!in_.u16(b.states) || !in_.u8(b.alignment) || !in_.u8(b.checkState) || !in_.u8(b.checkType) ||

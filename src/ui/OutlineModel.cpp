@@ -52,23 +52,16 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const {
     if (!node || role != Qt::DisplayRole)
         return {};
     const LinkItem& item = node->data;
+    // Only these columns show a field; the others stay empty whatever the item holds.
     switch (index.column()) {
     case NameColumn:
         return shown(item.Name);
-    case TypeColumn:
-        return item.ItemType;
     case HotKeyColumn:
         return shown(item.HotKey);
     case UrlColumn:
         return shown(item.URL);
     case ParamsColumn:
         return shown(item.Params);
-    case DirColumn:
-        return shown(item.Dir);
-    case AccessInfoColumn:
-        return shown(item.AccessInfo);
-    case NoteColumn:
-        return shown(item.Note);
     default:
         return {};
     }

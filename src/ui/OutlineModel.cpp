@@ -49,9 +49,21 @@ int OutlineModel::columnCount(const QModelIndex&) const { return ColumnCount; }
 
 QVariant OutlineModel::data(const QModelIndex& index, int role) const {
     Node* node = nodeAt(index);
-    if (!node || role != Qt::DisplayRole)
+    if (!node)
         return {};
     const LinkItem& item = node->data;
+    switch (role) {
+    case ItemTypeRole:
+        return item.ItemType;
+    case ColorRole:
+        return item.Color;
+    case BkColorRole:
+        return item.BkColor;
+    case Qt::DisplayRole:
+        break;
+    default:
+        return {};
+    }
     // Only these columns show a field; the others stay empty whatever the item holds.
     switch (index.column()) {
     case NameColumn:
@@ -68,9 +80,20 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant OutlineModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DecorationRole && !headerImages_[section].isNull())
+        return headerImages_[section];
+    if (role != Qt::DisplayRole)
         return {};
     return QString::fromLatin1(kHeaders[section]);
+}
+
+void OutlineModel::setHeaderImage(int section, const QIcon& image) {
+    if (section < 0 || section >= ColumnCount)
+        return;
+    headerImages_[section] = image;
+    emit headerDataChanged(Qt::Horizontal, section, section);
 }
 
 Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const {
@@ -78,22 +101,34 @@ Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const {
 }
 
 void OutlineModel::nodesAboutToBeInserted(Node* parent, int first, int last) {
+    ++structureChanges_;
     beginInsertRows(indexOf(parent), first, last);
 }
 
-void OutlineModel::nodesInserted(Node*, int, int) { endInsertRows(); }
+void OutlineModel::nodesInserted(Node*, int, int) {
+    endInsertRows();
+    --structureChanges_;
+}
 
 void OutlineModel::nodesAboutToBeRemoved(Node* parent, int first, int last) {
+    ++structureChanges_;
     beginRemoveRows(indexOf(parent), first, last);
 }
 
-void OutlineModel::nodesRemoved(Node*, int, int) { endRemoveRows(); }
+void OutlineModel::nodesRemoved(Node*, int, int) {
+    endRemoveRows();
+    --structureChanges_;
+}
 
 void OutlineModel::nodeAboutToBeMoved(Node* node, Node* newParent, int destinationRow) {
+    ++structureChanges_;
     beginMoveRows(indexOf(node->parent()), node->index(), node->index(), indexOf(newParent), destinationRow);
 }
 
-void OutlineModel::nodeMoved(Node*) { endMoveRows(); }
+void OutlineModel::nodeMoved(Node*) {
+    endMoveRows();
+    --structureChanges_;
+}
 
 void OutlineModel::rowChanged(Node* node) {
     if (node && node != outline_.root())
@@ -109,6 +144,12 @@ void OutlineModel::allStatesChanged() {
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
-void OutlineModel::aboutToReset() { beginResetModel(); }
+void OutlineModel::aboutToReset() {
+    ++structureChanges_;
+    beginResetModel();
+}
 
-void OutlineModel::reset() { endResetModel(); }
+void OutlineModel::reset() {
+    endResetModel();
+    --structureChanges_;
+}

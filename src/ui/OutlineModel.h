@@ -5,6 +5,7 @@
 #include "collection/Outline.h"
 
 #include <QAbstractItemModel>
+#include <QIcon>
 
 class OutlineModel : public QAbstractItemModel, private OutlineListener {
     Q_OBJECT
@@ -12,6 +13,8 @@ public:
     // The outline's columns, in display order.
     enum Column { NameColumn, TypeColumn, HotKeyColumn, UrlColumn, ParamsColumn, DirColumn, AccessInfoColumn, NoteColumn,
                   ColumnCount };
+    // The record numbers a cell painter needs, for every column of a row.
+    enum Role { ItemTypeRole = Qt::UserRole + 1, ColorRole, BkColorRole };
 
     explicit OutlineModel(Outline& outline, QObject* parent = nullptr);
     ~OutlineModel() override;
@@ -19,6 +22,11 @@ public:
     Outline& outline() const { return outline_; }
     Node* nodeAt(const QModelIndex& index) const;
     QModelIndex indexOf(const Node* node, int column = 0) const;
+    // True from an outline's about-to announcement of inserted, removed or moved nodes or of a reset
+    // until the matching done announcement: a view then ignores the changes Qt makes to its selection.
+    bool changingStructure() const { return structureChanges_ > 0; }
+    // The picture shown in a column's header (the "name" column of LinksTree shows the URL image).
+    void setHeaderImage(int section, const QIcon& image);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -44,4 +52,6 @@ private:
     void rowChanged(Node* node);
 
     Outline& outline_;
+    int structureChanges_ = 0;
+    QIcon headerImages_[ColumnCount];
 };

@@ -1,4 +1,4 @@
-// Dialogs that record what was shown and answer file dialogs from a queue.
+// Dialogs that record what was shown and answer file and colour dialogs from queues.
 #pragma once
 
 #include "platform/Dialogs.h"
@@ -9,14 +9,25 @@
 
 class RecordingDialogs : public Dialogs {
 public:
-    std::vector<std::string> messages;  // "message: ..." or "error: ..."
+    std::vector<std::string> messages;  // "message: ...", "warning: ..." or "error: ..."
     std::vector<FileDialogRequest> fileRequests;
     std::deque<std::optional<std::string>> fileAnswers;  // nullopt answers "cancel"
+    std::vector<std::int32_t> colorRequests;             // the starting colour of each colour chooser
+    std::deque<std::optional<std::int32_t>> colorAnswers; // nullopt (or none left) answers "cancel"
 
     void showMessage(const std::string& text) override { messages.push_back("message: " + text); }
+    void showWarning(const std::string& text) override { messages.push_back("warning: " + text); }
     void showError(const std::string& text) override { messages.push_back("error: " + text); }
     std::optional<std::string> askOpenFileName(const FileDialogRequest& request) override { return answer(request); }
     std::optional<std::string> askSaveFileName(const FileDialogRequest& request) override { return answer(request); }
+    std::optional<std::int32_t> askColor(std::int32_t initial) override {
+        colorRequests.push_back(initial);
+        if (colorAnswers.empty())
+            return std::nullopt;
+        auto a = colorAnswers.front();
+        colorAnswers.pop_front();
+        return a;
+    }
 
 private:
     std::optional<std::string> answer(const FileDialogRequest& request) {

@@ -1,4 +1,5 @@
 #include "support/TestOutlines.h"
+#include "ui/ItemTypeImages.h"
 #include "ui/OutlineModel.h"
 
 #include <QAbstractItemModelTester>
@@ -51,6 +52,29 @@ TEST(OutlineModel, ShowsEightBitTextsAsWindows1252AndNamesItsColumns) {
     n->data.Name = "renamed";
     outline.recordChanged(n);
     EXPECT_EQ(changed.count(), 1);
+}
+
+// A cell painter reads the record's numbers in every column; a header may carry a picture.
+TEST(OutlineModel, GivesPaintersTheRecordNumbersAndHeadersTheirPictures) {
+    Outline outline;
+    OutlineModel model(outline);
+    Node* n = addNamed(outline, nullptr, "n");
+    n->data.ItemType = -1;
+    n->data.Color = 0x0000FF;
+    n->data.BkColor = 0xFFFF00;
+    for (int column : {OutlineModel::NameColumn, OutlineModel::NoteColumn}) {
+        const QModelIndex index = model.index(0, column);
+        EXPECT_EQ(index.data(OutlineModel::ItemTypeRole).toInt(), -1);
+        EXPECT_EQ(index.data(OutlineModel::ColorRole).toInt(), 0x0000FF);
+        EXPECT_EQ(index.data(OutlineModel::BkColorRole).toInt(), 0xFFFF00);
+    }
+
+    QSignalSpy headerChanged(&model, &QAbstractItemModel::headerDataChanged);
+    model.setHeaderImage(OutlineModel::NameColumn, ItemTypeImages::icon(1));
+    EXPECT_EQ(headerChanged.count(), 1);
+    const QVariant image = model.headerData(OutlineModel::NameColumn, Qt::Horizontal, Qt::DecorationRole);
+    EXPECT_FALSE(image.value<QIcon>().isNull());
+    EXPECT_FALSE(model.headerData(OutlineModel::UrlColumn, Qt::Horizontal, Qt::DecorationRole).isValid());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -34,6 +35,10 @@ void QtDialogs::showMessage(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), qt(text));
 }
 
+void QtDialogs::showWarning(const std::string& text) {
+    QMessageBox::warning(parent_, QApplication::applicationName(), qt(text));
+}
+
 void QtDialogs::showError(const std::string& text) {
     QMessageBox::critical(parent_, QApplication::applicationName(), qt(text));
 }
@@ -44,4 +49,12 @@ std::optional<std::string> QtDialogs::askOpenFileName(const FileDialogRequest& r
 
 std::optional<std::string> QtDialogs::askSaveFileName(const FileDialogRequest& request) {
     return runFileDialog(parent_, request, true);
+}
+
+std::optional<std::int32_t> QtDialogs::askColor(std::int32_t initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, parent_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<std::int32_t>(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16));
 }

@@ -1,4 +1,4 @@
-// Dialogs shown with Qt's message boxes and file dialogs.
+// Dialogs shown with Qt's message boxes, file dialogs and colour dialog.
 #pragma once
 
 #include "platform/Dialogs.h"
@@ -11,9 +11,11 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void showMessage(const std::string& text) override;
+    void showWarning(const std::string& text) override;
     void showError(const std::string& text) override;
     std::optional<std::string> askOpenFileName(const FileDialogRequest& request) override;
     std::optional<std::string> askSaveFileName(const FileDialogRequest& request) override;
+    std::optional<std::int32_t> askColor(std::int32_t initial) override;
 
 private:
     QWidget* parent_;

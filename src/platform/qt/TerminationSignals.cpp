@@ -1,0 +1,48 @@
+#include "TerminationSignals.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int pipeEnds[2] = {-1, -1};
+
+// Only async-signal-safe work here: the number goes through a socket to the event loop.
+void onSignal(int number) {
+    const unsigned char byte = static_cast<unsigned char>(number);
+    [[maybe_unused]] ssize_t ignored = ::write(pipeEnds[0], &byte, 1);
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeEnds) != 0)
+        return;
+    ::fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK);
+    notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        unsigned char byte = 0;
+        if (::read(pipeEnds[1], &byte, 1) == 1)
+            emit terminationRequested(byte);
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int number : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(number, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals() {
+    for (int number : {SIGTERM, SIGINT, SIGHUP})
+        ::signal(number, SIG_DFL);
+    for (int& end : pipeEnds) {
+        if (end >= 0)
+            ::close(end);
+        end = -1;
+    }
+}

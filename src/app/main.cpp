@@ -1,65 +1,39 @@
 // Wendelmoor: the program start.
-#include "app/DocumentCommands.h"
-#include "collection/Documents.h"
+#include "app/SplashWindow.h"
+#include "app/TForm1.h"
 #include "platform/qt/QtDialogs.h"
-#include "ui/OutlineModel.h"
+#include "platform/UnavailableHotKeyService.h"
+#include "platform/qt/TerminationSignals.h"
+#include "ui/TLinkPropForm.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QHeaderView>
-#include <QLabel>
-#include <QMainWindow>
-#include <QStatusBar>
-#include <QTreeView>
-
-namespace {
-
-// Until the full main window exists: the collection shown read-only, saved again on closing.
-class CollectionWindow : public QMainWindow {
-public:
-    CollectionWindow(Outline& outline, Documents& documents, DocumentCommands& commands)
-        : documents_(documents), commands_(commands), model_(outline) {
-        setWindowTitle("Wendelmoor");
-        auto* tree = new QTreeView(this);
-        tree->setModel(&model_);
-        tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        tree->header()->resizeSection(OutlineModel::NameColumn, 400);
-        tree->expandAll();
-        setCentralWidget(tree);
-        auto* status = new QLabel(QString::fromStdString(documents_.statusText()), this);
-        statusBar()->addWidget(status);
-        resize(739, 527);
-    }
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        if (commands_.FormClose())
-            event->accept();
-        else
-            event->ignore();
-    }
-
-private:
-    Documents& documents_;
-    DocumentCommands& commands_;
-    OutlineModel model_;
-};
-
-} // namespace
+#include <QSessionManager>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Wendelmoor");
+    QApplication app(argc, argv);                       // 1.
 
-    Outline linksTree;
-    linksTree.setRootCount(1);
-    Documents documents(linksTree, QApplication::applicationDirPath().toStdString() + "/");
+    auto splash = std::make_unique<SplashWindow>();      // 2. shown and painted before anything else
+    splash->show();
+    QApplication::processEvents();
+
+    QApplication::setApplicationName("Wendelmoor");     // 3.
+    QApplication::setApplicationDisplayName("Wendelmoor");
+
     QtDialogs dialogs;
-    DocumentCommands commands(documents, dialogs);
-    commands.loadStartCollection();
+    UnavailableHotKeyService hotKeys;
+    TForm1 form(QApplication::applicationDirPath().toStdString() + "/", TForm1Services{dialogs, hotKeys});  // 4.
+    dialogs.setParent(&form);
+    form.FormCreate();
+    TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.
+    form.setLinkPropForm(&linkPropForm);
+    splash.reset();                                     // 6.
 
-    CollectionWindow window(linksTree, documents, commands);
-    dialogs.setParent(&window);
-    window.show();
-    return QApplication::exec();
+    // The collection is written however the program ends: closing the window, the desktop session
+    // ending, or a request to stop from outside.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.saveForShutdown(); });
+    TerminationSignals stopRequests;
+    QObject::connect(&stopRequests, &TerminationSignals::terminationRequested, &form, [&form](int) { form.close(); });
+
+    form.show();
+    return QApplication::exec();                        // 7.
 }

@@ -1,0 +1,130 @@
+// The main window: its regions, the menus built from the command map, and the event handlers. Each
+// handler is one or two lines that call the module owning the command.
+#pragma once
+
+#include "app/AppState.h"
+#include "app/DocumentCommands.h"
+#include "app/Handlers.h"
+#include "collection/Documents.h"
+#include "collection/Outline.h"
+#include "platform/Dialogs.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class OutlineModel;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class OutlineView;
+class QWidget;
+
+class HotKeyService;
+class TLinkPropForm;
+
+// The platform services the window works through.
+struct TForm1Services {
+    Dialogs& dialogs;
+    HotKeyService& hotKeys;
+};
+
+class TForm1 : public QMainWindow, private OutlineListener {
+    Q_OBJECT
+public:
+    using Handler = void (TForm1::*)();
+
+    TForm1(std::string programFolder, TForm1Services services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The creation handler: sets the window up and reads the start collection, in its fixed order.
+    void FormCreate();
+
+    // The handler a command map entry or button names; nullptr for an unknown name.
+    static Handler handlerNamed(std::string_view name);
+    // The menu action bound to a handler (the first in menu order), or nullptr.
+    QAction* actionFor(std::string_view handler) const;
+    // The menu action at a menu path such as "Item/Show Levels/Level 1", or nullptr.
+    QAction* actionAt(const std::string& path) const;
+
+    Outline& LinksTree() { return linksTree_; }
+    Outline& MarksTree() { return marksTree_; }
+    Outline& DirTree() { return dirTree_; }
+    Documents& documents() { return documents_; }
+    AppState& state() { return state_; }
+    QComboBox* TitleEdit() const { return titleEdit_; }
+    QLabel* OpenedFilePanel() const { return openedFilePanel_; }
+    OutlineView* linksTreeView() const { return linksTreeView_; }
+
+    // The properties dialog, created after the window and shown by LinkProps.
+    void setLinkPropForm(TLinkPropForm* form);
+    // Fills the properties dialog from the item and shows it.
+    void LinkProps(Node* item);
+
+    // Files dropped on the window outside the outline become items under the focused item.
+    void filesDropped(const std::vector<std::string>& paths);
+    // Saves the collection when the desktop session ends or the program is told to stop; false when
+    // the save failed (the error has been shown).
+    bool saveForShutdown();
+
+#define WENDELMOOR_DECLARE_HANDLER(name) void name();
+    WENDELMOOR_HANDLERS(WENDELMOOR_DECLARE_HANDLER)
+#undef WENDELMOOR_DECLARE_HANDLER
+
+    void Panel4Resize();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void focusChanged(Node* previous, Node* current) override;
+
+    void buildMenus();
+    QWidget* buildToolStrip();
+    QWidget* buildTipLine();
+    QWidget* buildWorkArea();
+    QWidget* buildSidePanel();
+    QWidget* buildCentre();
+    QWidget* buildTitleRow();
+    QWidget* buildToolColumn();
+    QWidget* buildStatusLine();
+    QWidget* buildHintLine();
+    QWidget* button(const QString& caption, std::string_view handler, QWidget* parent);
+    void bind(QObject* sender, std::string_view handler);
+    void showOpenedFile();
+
+    // Steps of the creation handler that belong to parts built later.
+    void FillDir() {}
+    void AddLinksHotKeys() {}
+    void FillDriveMenu() {}
+
+    std::string programFolder_;
+    TForm1Services services_;
+    AppState state_;
+    Outline linksTree_{true};
+    Outline marksTree_{true};
+    Outline dirTree_{true};
+    Documents documents_;
+    DocumentCommands documentCommands_;
+    std::unique_ptr<OutlineModel> linksModel_, marksModel_, dirModel_;
+
+    std::map<std::string, QAction*> actionsByPath_;
+    std::map<std::string_view, QAction*> actionsByHandler_;
+    OutlineView* linksTreeView_ = nullptr;
+    OutlineView* marksTreeView_ = nullptr;
+    OutlineView* dirTreeView_ = nullptr;
+    QComboBox* titleEdit_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QWidget* titleRow_ = nullptr;
+    QLabel* openedFilePanel_ = nullptr;
+    QTabWidget* sidePanel_ = nullptr;
+    TLinkPropForm* linkPropForm_ = nullptr;
+};

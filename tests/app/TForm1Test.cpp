@@ -1,0 +1,235 @@
+#include "app/CommandMap.h"
+#include "app/KeySequences.h"
+#include "app/TForm1.h"
+#include "collection/NodeStream.h"
+#include "fakes/RecordingDialogs.h"
+#include "fakes/RecordingHotKeyService.h"
+#include "ui/OutlineView.h"
+#include "ui/TLinkPropForm.h"
+#include "support/TestOutlines.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+namespace {
+
+void writeCollection(const fs::path& path, const Outline& outline) {
+    Bytes bytes = writeOutline(outline);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+}
+
+// A main window over a fresh program folder.
+struct TForm1Fixture : ::testing::Test {
+    fs::path folder;
+    RecordingDialogs dialogs;
+    RecordingHotKeyService hotKeys{&dialogs};
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TLinkPropForm> propForm;
+
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("wendelmoor-form-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder / "Info");
+    }
+    void TearDown() override {
+        propForm.reset();
+        form.reset();
+        fs::remove_all(folder);
+    }
+    void start() {
+        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys});
+        form->FormCreate();
+        propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
+        form->setLinkPropForm(propForm.get());
+    }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+};
+
+TEST_F(TForm1Fixture, EveryMenuEntryExistsWithCaptionHandlerVisibilityAndFinalShortcut) {
+    start();
+    const auto shortcuts = resolvedShortcuts();
+    const auto entries = commandMap();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const CommandEntry& e = entries[i];
+        if (e.kind == CommandEntry::Separator)
+            continue;
+        QAction* action = form->actionAt(entryPath(e));
+        ASSERT_NE(action, nullptr) << entryPath(e);
+        EXPECT_EQ(action->text().toStdString(), e.caption);
+        if (!e.handler.empty()) {
+            EXPECT_NE(TForm1::handlerNamed(e.handler), nullptr) << e.handler;
+        }
+        if (e.kind == CommandEntry::Submenu) {
+            EXPECT_EQ(action->isVisible(), e.visible) << entryPath(e);
+            continue;
+        }
+        EXPECT_EQ(action->property("menuEntryVisible").toBool(), e.visible) << entryPath(e);
+        EXPECT_EQ(action->shortcuts(), keySequencesFor(shortcuts[i])) << entryPath(e);
+    }
+}
+
+TEST_F(TForm1Fixture, TheMenuBarShowsTheNineMenusButFormatIsHidden) {
+    start();
+    QStringList shown;
+    for (QAction* a : form->menuBar()->actions())
+        if (a->isVisible())
+            shown << a->text();
+    EXPECT_EQ(shown.join(","), "File,Edit,View,Insert,Item,Actions,Service,Help");
+    EXPECT_TRUE(form->actionAt("Help/Autoplay Tips")->isChecked());
+}
+
+TEST_F(TForm1Fixture, KeysReachTheirHandlersIncludingHiddenEntries) {
+    start();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // Ctrl+Enter with nothing selected: "Show Item Info" says so.
+    QTest::keyClick(form.get(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_THAT(dialogs.messages, ElementsAre("message: no selection!"));
+    // Keys of hidden entries and hidden menus work; a key given twice reaches the first entry only.
+    struct KeyCase {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* receiver;
+        const char* notReceiver;
+    } cases[] = {
+        {Qt::Key_B, Qt::ControlModifier, "Bold1Click", nullptr},
+        {Qt::Key_F12, Qt::NoModifier, "UseEmbeddedBrowser1Click", nullptr},
+        {Qt::Key_F3, Qt::NoModifier, "SaveNote1Click", "BrowseNextInternaly_mpClick"},
+        {Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, "N8Click", "AddChildLink_mpClick"},
+        {Qt::Key_F9, Qt::ControlModifier, "BrowseNext_mpClick", "Browse_mp_Click"},
+    };
+    for (const KeyCase& c : cases) {
+        QSignalSpy received(form->actionFor(c.receiver), &QAction::triggered);
+        std::unique_ptr<QSignalSpy> other;
+        if (c.notReceiver)
+            other = std::make_unique<QSignalSpy>(form->actionFor(c.notReceiver), &QAction::triggered);
+        QTest::keyClick(form.get(), c.key, c.modifiers);
+        EXPECT_EQ(received.count(), 1) << c.receiver;
+        if (other) {
+            EXPECT_EQ(other->count(), 0) << c.notReceiver;
+        }
+    }
+    // Ctrl+S saves through the designed shortcut; the file appears.
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(fs::exists(path("links.goto")));
+}
+
+TEST_F(TForm1Fixture, FirstStartShowsOneEmptyGroupRowAndWritesItOnClose) {
+    start();
+    ASSERT_EQ(form->LinksTree().rootCount(), 1);
+    const LinkItem& only = form->LinksTree().first()->data;
+    EXPECT_EQ(only.ItemType, 0);
+    EXPECT_EQ(only.Name, "");
+    EXPECT_EQ(form->linksTreeView()->model()->rowCount(), 1);
+    EXPECT_EQ(form->OpenedFilePanel()->text().toStdString(), " " + path("links.goto"));
+    form->close();
+    Outline saved;
+    readOutline(saved, readWholeFile(path("links.goto")));
+    EXPECT_EQ(saved.rootCount(), 1);
+}
+
+TEST_F(TForm1Fixture, AnExistingCollectionIsShownWithTheFocusedNameInTheTitleBox) {
+    Outline stored;
+    Node* a = addNamed(stored, nullptr, "Alpha");
+    addNamed(stored, a, "Alpha child");
+    Node* b = addNamed(stored, nullptr, "Beta");
+    stored.setSelected(b, true);
+    writeCollection(path("links.goto"), stored);
+    start();
+    EXPECT_THAT(shape(form->LinksTree()), ElementsAre("Alpha", "  Alpha child", "Beta"));
+    EXPECT_EQ(form->linksTreeView()->model()->rowCount(), 2);
+    EXPECT_EQ(form->TitleEdit()->currentText(), "Beta");
+}
+
+TEST_F(TForm1Fixture, ATitleTypedBeforeAFocusMoveGoesToThePreviouslyFocusedItem) {
+    Outline stored;
+    addNamed(stored, nullptr, "first");
+    addNamed(stored, nullptr, "Gr\xFC\xDF" "e");
+    writeCollection(path("links.goto"), stored);
+    start();
+    Outline& tree = form->LinksTree();
+    Node* first = tree.first();
+    Node* second = tree.next(first);
+    tree.setFocused(second);
+    EXPECT_EQ(form->TitleEdit()->currentText(), QString::fromUtf8("Grüße"));
+    tree.setFocused(first);
+    EXPECT_EQ(second->data.Name, "Gr\xFC\xDF" "e") << "an untouched 8-bit name keeps its bytes";
+    form->TitleEdit()->setEditText("renamed");
+    tree.setFocused(second);
+    EXPECT_EQ(first->data.Name, "renamed");
+    EXPECT_EQ(form->TitleEdit()->currentText(), QString::fromUtf8("Grüße"));
+    form->TitleEdit()->setEditText("by label");
+    form->TitleRbPanelClick();
+    EXPECT_EQ(second->data.Name, "by label");
+}
+
+TEST_F(TForm1Fixture, ANameStoredInTheDialogForTheFocusedItemReachesTheTitleBox) {
+    Outline stored;
+    addNamed(stored, nullptr, "focused");
+    addNamed(stored, nullptr, "other");
+    writeCollection(path("links.goto"), stored);
+    start();
+    Outline& tree = form->LinksTree();
+    Node* focused = tree.first();
+    Node* other = tree.next(focused);
+    tree.setFocused(focused);
+    for (Node* item : {other, focused}) {
+        ASSERT_TRUE(propForm->fill(item));
+        propForm->findChild<QPlainTextEdit*>("NameEdit")->setPlainText(QString::fromStdString("new " + item->data.Name));
+        propForm->OkLinkPropBtnClick();
+    }
+    EXPECT_EQ(form->TitleEdit()->currentText(), "new focused");
+    tree.setFocused(other);
+    EXPECT_EQ(focused->data.Name, "new focused") << "the next focus move keeps the new name";
+    EXPECT_EQ(other->data.Name, "new other");
+}
+
+TEST_F(TForm1Fixture, DroppedFilesBecomeChildrenOfTheFocusedItem) {
+    start();
+    Node* x = form->LinksTree().first();
+    form->LinksTree().setFocused(x);
+    form->filesDropped({"/tmp/a.txt", "/tmp/b.txt", "/tmp/c.txt"});
+    EXPECT_THAT(shape(form->LinksTree()), ElementsAre("", "  /tmp/a.txt", "  /tmp/b.txt", "  /tmp/c.txt"));
+}
+
+TEST_F(TForm1Fixture, SaveAsThenSaveUpdatesTheStatusLine) {
+    start();
+    dialogs.fileAnswers = {path("Info/other.goto")};
+    form->SaveAs_mp_Click();
+    EXPECT_EQ(form->OpenedFilePanel()->text().toStdString(), " " + path("Info/other.goto"));
+    form->Save_mp_Click();
+    EXPECT_TRUE(fs::exists(path("Info/other.goto")));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(TForm1Fixture, ThePanelsHaveTheirDesignedSizesAndTexts) {
+    start();
+    EXPECT_EQ(form->findChild<QWidget*>("PageControl3")->height(), 71);
+    EXPECT_EQ(form->findChild<QWidget*>("TipPanel")->height(), 32);
+    EXPECT_EQ(form->findChild<QWidget*>("Panel4")->height(), 27);
+    EXPECT_EQ(form->findChild<QWidget*>("RbPanel3")->height(), 19);
+    EXPECT_EQ(form->findChild<QWidget*>("HintPanel")->height(), 28);
+    EXPECT_EQ(form->findChild<QWidget*>("RightSplitter")->width(), 5);
+    QStringList titles;
+    for (int i = 0; i < form->TitleEdit()->count(); ++i)
+        titles << form->TitleEdit()->itemText(i);
+    EXPECT_EQ(titles.join(","), "[Note],{Comment}");
+}
+
+} // namespace

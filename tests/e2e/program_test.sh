@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# End-to-end: the real program in a fresh program folder under a virtual X server, driven by xdotool.
+# usage: program_test.sh PROGRAM MAKE_COLLECTION DUMP_COLLECTION
+set -euo pipefail
+program=$1 make_collection=$2 dump_collection=$3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+# Starts the program from a fresh copy of the program folder; sets $pid and $window.
+start() {
+    "$work/program/wendelmoor" >"$work/log" 2>&1 &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wendelmoor$' | head -n 1) || fail "no window appeared"
+}
+
+# Waits for the program to end by itself.
+wait_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; return 0; }
+        sleep 0.1
+    done
+    kill -9 "$pid"
+    fail "the program did not end"
+}
+
+fresh_folder() {
+    rm -rf "$work/program"
+    mkdir -p "$work/program/Info"
+    cp "$program" "$work/program/wendelmoor"
+}
+
+# 1. First start without a collection: closing writes one empty item.
+fresh_folder
+start
+xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
+wait_exit
+[ -f "$work/program/links.goto" ] || fail "links.goto was not written on closing"
+[ "$(stat -c %s "$work/program/links.goto")" -eq 177 ] || fail "links.goto does not hold one empty item"
+echo "ok first start"
+
+# 2. An existing collection is shown and renamed through the title box: a click focuses the first row,
+#    a new title typed into the title box reaches that item when a click focuses the second row.
+#    (Positions are those of the window at the top left corner of the virtual screen.)
+fresh_folder
+"$make_collection" "$work/program/links.goto" Alpha Beta Gamma
+start
+xdotool windowfocus --sync "$window"
+xdotool mousemove 400 179 click 1
+sleep 0.3
+xdotool mousemove 580 135 click --repeat 3 1
+sleep 0.2
+xdotool key ctrl+a type "Renamed"
+sleep 0.2
+xdotool mousemove 400 199 click 1
+sleep 0.3
+xdotool key ctrl+q
+wait_exit
+names=$("$dump_collection" "$work/program/links.goto")
+[ "$names" = $'Renamed\nBeta\nGamma' ] || fail "expected the first item renamed, found: $names"
+echo "ok existing collection shown and renamed"
+
+# 3. A request to stop from outside saves the collection.
+fresh_folder
+start
+kill -TERM "$pid"
+wait_exit
+[ -f "$work/program/links.goto" ] || fail "links.goto was not written on SIGTERM"
+echo "ok SIGTERM saves"
+echo "3 passed, 0 failed"

@@ -25,6 +25,7 @@ class QTabWidget;
 class OutlineView;
 class QWidget;
 
+class Clipboard;
 class HotKeyService;
 class TLinkPropForm;
 
@@ -32,6 +33,7 @@ class TLinkPropForm;
 struct TForm1Services {
     Dialogs& dialogs;
     HotKeyService& hotKeys;
+    Clipboard& clipboard;
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {

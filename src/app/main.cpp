@@ -1,6 +1,7 @@
 // Wendelmoor: the program start.
 #include "app/SplashWindow.h"
 #include "app/TForm1.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "platform/qt/TerminationSignals.h"
@@ -21,7 +22,9 @@ int main(int argc, char** argv) {
 
     QtDialogs dialogs;
     UnavailableHotKeyService hotKeys;
-    TForm1 form(QApplication::applicationDirPath().toStdString() + "/", TForm1Services{dialogs, hotKeys});  // 4.
+    QtClipboard clipboard;
+    TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
+                TForm1Services{dialogs, hotKeys, clipboard});  // 4.
     dialogs.setParent(&form);
     form.FormCreate();
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.

@@ -2,6 +2,7 @@
 #include "app/KeySequences.h"
 #include "app/TForm1.h"
 #include "collection/NodeStream.h"
+#include "fakes/RecordingClipboard.h"
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingHotKeyService.h"
 #include "ui/OutlineView.h"
@@ -38,6 +39,7 @@ struct TForm1Fixture : ::testing::Test {
     fs::path folder;
     RecordingDialogs dialogs;
     RecordingHotKeyService hotKeys{&dialogs};
+    RecordingClipboard clipboard;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
 
@@ -53,7 +55,7 @@ struct TForm1Fixture : ::testing::Test {
         fs::remove_all(folder);
     }
     void start() {
-        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys});
+        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard});
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
         form->setLinkPropForm(propForm.get());

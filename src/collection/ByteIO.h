@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
-class ByteWriter {
+#include "HugePageAllocator.h"
+
+// Appends to a byte vector of any allocator.
+template <class Vector> class BasicByteWriter {
 public:
-    explicit ByteWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+    explicit BasicByteWriter(Vector& out) : out_(out) {}
 
     std::size_t position() const { return out_.size(); }
     void u8(std::uint8_t v) { out_.push_back(v); }
@@ -30,8 +33,10 @@ private:
         const auto* b = static_cast<const std::uint8_t*>(p);
         out_.insert(out_.end(), b, b + n);
     }
-    std::vector<std::uint8_t>& out_;
+    Vector& out_;
 };
+
+using ByteWriter = BasicByteWriter<std::vector<std::uint8_t, HugePageAllocator<std::uint8_t>>>;
 
 // Reads within [data, data + size); every read says whether it fitted and leaves the position
 // unchanged when it did not.

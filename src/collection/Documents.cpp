@@ -60,7 +60,11 @@ std::string Documents::recoveryPathFor(const std::string& path) const {
     const std::string stem = original.stem().string();
     const std::string extension = original.has_extension() ? original.extension().string() : ".goto";
     for (int n = 1;; ++n) {
-        std::string name = stem + ".recovered" + (n == 1 ? "" : "-" + std::to_string(n)) + extension;
+        std::string name = stem;
+        name += ".recovered";
+        if (n > 1)
+            name.append("-").append(std::to_string(n));
+        name += extension;
         fs::path candidate = original.parent_path() / name;
         std::error_code ignored;
         if (!fs::exists(candidate, ignored))

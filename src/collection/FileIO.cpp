@@ -1,12 +1,15 @@
 #include "FileIO.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -59,7 +62,38 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::vector<std::uint8_t> readWholeFile(const std::string& path) {
+FileBytes::FileBytes(FileBytes&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)) {}
+
+FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
+    if (this != &other) {
+        this->~FileBytes();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+    }
+    return *this;
+}
+
+FileBytes::~FileBytes() {
+    if (data_)
+        ::munmap(data_, capacity_);
+}
+
+void FileBytes::reserve(std::size_t wanted) {
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    const std::size_t capacity = std::max<std::size_t>((wanted + kHugePage - 1) & ~(kHugePage - 1), kHugePage);
+    void* block = data_ ? ::mremap(data_, capacity_, capacity, MREMAP_MAYMOVE)
+                        : ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
+        throw std::bad_alloc();
+    ::madvise(block, capacity, MADV_HUGEPAGE);
+    data_ = static_cast<std::uint8_t*>(block);
+    capacity_ = capacity;
+}
+
+FileBytes readWholeFile(const std::string& path) {
     Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
     if (file.fd < 0)
         raise("Cannot open file", path, errno);
@@ -67,12 +101,12 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path) {
     if (::fstat(file.fd, &st) != 0)
         raise("Cannot open file", path, errno);
     // Read straight into the buffer; it grows if the file grew since fstat.
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size) + 1);
-    std::size_t filled = 0;
+    FileBytes bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
     for (;;) {
-        if (filled == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        ssize_t n = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+        if (bytes.size_ == bytes.capacity_)
+            bytes.reserve(bytes.capacity_ * 2);
+        ssize_t n = ::read(file.fd, bytes.data_ + bytes.size_, bytes.capacity_ - bytes.size_);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -80,13 +114,12 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path) {
         }
         if (n == 0)
             break;
-        filled += static_cast<std::size_t>(n);
+        bytes.size_ += static_cast<std::size_t>(n);
     }
-    bytes.resize(filled);
     return bytes;
 }
 
-void writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+void writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::string target = realTarget(path);
     std::string temp = target + ".XXXXXX";
     Descriptor file{::mkstemp(temp.data())};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,11 +15,34 @@ public:
 
 bool fileExists(const std::string& path);
 
+// The bytes of a whole file, held in memory the system may back with huge pages (a large collection
+// is read with few page faults).
+class FileBytes {
+public:
+    FileBytes() = default;
+    FileBytes(FileBytes&& other) noexcept;
+    FileBytes& operator=(FileBytes&& other) noexcept;
+    ~FileBytes();
+
+    const std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    std::span<const std::uint8_t> span() const { return {data_, size_}; }
+    operator std::span<const std::uint8_t>() const { return span(); }
+
+private:
+    friend FileBytes readWholeFile(const std::string& path);
+    void reserve(std::size_t capacity);
+
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
 // The whole file; throws FileError when it cannot be opened or read.
-std::vector<std::uint8_t> readWholeFile(const std::string& path);
+FileBytes readWholeFile(const std::string& path);
 
 // Replaces the file at `path` with `bytes` so that a failure at any point leaves the previous file
 // intact: the bytes go to a temporary file in the same folder, are flushed to disk and the temporary
 // file is renamed over the target. An existing file keeps its permissions; a symbolic link keeps
 // pointing at the file it named. Throws FileError.
-void writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
+void writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -4,6 +4,7 @@
 #include "LinkItemRecord.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -256,10 +257,11 @@ std::vector<Node*> readNodeChunks(Outline& outline, ByteSpan bytes, Node* parent
 }
 
 Bytes toGlobalMemoryForm(ByteSpan chunks) {
-    Bytes block;
-    ByteWriter out(block);
-    out.i32(static_cast<std::int32_t>(chunks.size()));
-    block.insert(block.end(), chunks.begin(), chunks.end());
+    Bytes block(4 + chunks.size());
+    const auto count = static_cast<std::int32_t>(chunks.size());
+    std::memcpy(block.data(), &count, 4);
+    if (!chunks.empty())
+        std::memcpy(block.data() + 4, chunks.data(), chunks.size());
     return block;
 }
 

@@ -2,6 +2,7 @@
 // chunks make the collection file (behind a header and a top-level count) and the clipboard data.
 #pragma once
 
+#include "HugePageAllocator.h"
 #include "Outline.h"
 
 #include <cstdint>
@@ -36,7 +37,7 @@ inline constexpr std::int32_t UserData = 4;
 inline constexpr std::uint16_t kStreamVersion = 2;
 inline constexpr std::size_t kFileHeaderSize = 12;
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = std::vector<std::uint8_t, HugePageAllocator<std::uint8_t>>;
 using ByteSpan = std::span<const std::uint8_t>;
 
 // The whole outline as a collection file: header (version 2), top-level count, node chunks.

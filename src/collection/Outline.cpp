@@ -97,8 +97,8 @@ void Outline::setRootCount(int count) {
 Node* Outline::addChild(Node* parent) { return insertNode(parent, AttachMode::LastChild); }
 
 Node* Outline::insertNode(Node* target, AttachMode mode) {
-    Node* parent;
-    int row;
+    Node* parent = root_;
+    int row = 0;
     resolveTarget(target, mode, parent, row);
     notify([&](OutlineListener& l) { l.nodesAboutToBeInserted(parent, row, row); });
     Node* node = newNode();
@@ -119,8 +119,8 @@ void Outline::moveNode(Node* node, Node* target, AttachMode mode) {
         return;
     if (target && isAncestorOf(node, target))
         throw OutlineError(kMoveIntoOwnSubtree);
-    Node* newParent;
-    int row;
+    Node* newParent = root_;
+    int row = 0;
     resolveTarget(target, mode, newParent, row);
     Node* oldParent = node->parent_;
     int oldRow = node->index_;
@@ -135,8 +135,8 @@ void Outline::moveNode(Node* node, Node* target, AttachMode mode) {
 }
 
 Node* Outline::copyNode(const Node* node, Node* target, AttachMode mode) {
-    Node* parent;
-    int row;
+    Node* parent = root_;
+    int row = 0;
     resolveTarget(target, mode, parent, row);
     // Build the copy detached, then attach it in one announced insertion.
     auto cloneOne = [this](const Node* src) {

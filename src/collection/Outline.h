@@ -4,6 +4,7 @@
 #pragma once
 
 #include "LinkItem.h"
+#include "NodePool.h"
 #include "NodeStates.h"
 
 #include <cstdint>
@@ -36,6 +37,9 @@ public:
     std::uint8_t checkState() const { return checkState_; }
     std::uint8_t checkType() const { return checkType_; }
     ClipboardMark mark() const { return mark_; }
+
+    static void* operator new(std::size_t size) { return NodePool::allocate(size); }
+    static void operator delete(void* slot) noexcept { NodePool::release(slot); }
 
 private:
     friend class Outline;

@@ -1,12 +1,14 @@
 // Hand-made node stream bytes for reader tests.
 #pragma once
 
+#include "collection/NodeStream.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-using ByteList = std::vector<std::uint8_t>;
+using ByteList = Bytes;
 
 inline void append(ByteList& out, const ByteList& more) { out.insert(out.end(), more.begin(), more.end()); }
 

@@ -1,0 +1,142 @@
+// The main window over a 100 000-item collection: from start to the first painted window, and the
+// cost of a focus move, expanding a branch and scrolling a page, each with the repaint it causes.
+// Runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+#include "SampleCollection.h"
+#include "app/TForm1.h"
+#include "collection/FileIO.h"
+#include "collection/NodeStream.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/UnavailableHotKeyService.h"
+#include "ui/OutlineView.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct QuietDialogs : Dialogs {
+    void showMessage(const std::string&) override {}
+    void showWarning(const std::string&) override {}
+    void showError(const std::string&) override {}
+    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::int32_t> askColor(std::int32_t) override { return std::nullopt; }
+};
+
+struct MemoryClipboard : Clipboard {
+    std::optional<std::string> content;
+    void setText(const std::string& text) override { content = text; }
+    std::optional<std::string> text() const override { return content; }
+};
+
+// A program folder holding a links.goto of `items` sample items, made once.
+std::string programFolder(int items) {
+    static std::map<int, std::string> folders;
+    auto& folder = folders[items];
+    if (folder.empty()) {
+        fs::path dir = fs::temp_directory_path() / ("wendelmoor-window-bench-" + std::to_string(items));
+        fs::create_directories(dir / "Info");
+        Outline outline;
+        buildSampleCollection(outline, items);
+        writeFileSafely((dir / "links.goto").string(), writeOutline(outline));
+        folder = dir.string() + "/";
+    }
+    return folder;
+}
+
+struct Window {
+    QuietDialogs dialogs;
+    UnavailableHotKeyService hotKeys;
+    MemoryClipboard clipboard;
+    TForm1 form;
+    explicit Window(int items) : form(programFolder(items), TForm1Services{dialogs, hotKeys, clipboard}) {}
+    void showAndPaint() {
+        form.FormCreate();
+        form.resize(1024, 768);
+        form.show();
+        form.repaint();  // the first paint happens here, synchronously
+    }
+};
+
+void paintNow(QWidget* w) {
+    w->repaint();
+    QCoreApplication::processEvents();
+}
+
+void BM_StartToFirstPaint(benchmark::State& state) {
+    const int items = static_cast<int>(state.range(0));
+    programFolder(items);
+    for (auto _ : state) {
+        auto window = std::make_unique<Window>(items);
+        window->showAndPaint();
+        state.PauseTiming();
+        window.reset();  // closing saves: outside the measured time
+        state.ResumeTiming();
+    }
+}
+
+void BM_FocusMove(benchmark::State& state) {
+    Window window(static_cast<int>(state.range(0)));
+    window.showAndPaint();
+    Outline& tree = window.form.LinksTree();
+    Node* node = tree.first();
+    tree.setFocused(node);
+    for (auto _ : state) {
+        Node* next = tree.nextSibling(node) ? tree.nextSibling(node) : tree.first();
+        tree.setFocused(next);
+        paintNow(window.form.linksTreeView()->viewport());
+        node = next;
+    }
+}
+
+void BM_ExpandBranch(benchmark::State& state) {
+    Window window(static_cast<int>(state.range(0)));
+    window.showAndPaint();
+    Outline& tree = window.form.LinksTree();
+    Node* branch = tree.first();
+    for (auto _ : state) {
+        tree.setExpanded(branch, true);
+        paintNow(window.form.linksTreeView()->viewport());
+        state.PauseTiming();
+        tree.setExpanded(branch, false);
+        paintNow(window.form.linksTreeView()->viewport());
+        state.ResumeTiming();
+    }
+}
+
+void BM_ScrollPage(benchmark::State& state) {
+    Window window(static_cast<int>(state.range(0)));
+    window.showAndPaint();
+    Outline& tree = window.form.LinksTree();
+    tree.setExpandedAll(true);
+    paintNow(window.form.linksTreeView()->viewport());
+    QScrollBar* bar = window.form.linksTreeView()->verticalScrollBar();
+    for (auto _ : state) {
+        int next = bar->value() + bar->pageStep();
+        bar->setValue(next > bar->maximum() ? 0 : next);
+        paintNow(window.form.linksTreeView()->viewport());
+    }
+}
+
+BENCHMARK(BM_StartToFirstPaint)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FocusMove)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandBranch)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -10,3 +10,10 @@ Node* CreateNewLink(Outline& tree, TreeKind kind, Node* parent, const std::strin
     node->data.URL = address;
     return node;
 }
+
+Node* AddNodeTo(Outline& tree, AddPosition position) {
+    Node* focused = tree.focused();
+    if (!focused)
+        return tree.insertNode(nullptr, position == AddPosition::Before ? AttachMode::FirstChild : AttachMode::LastChild);
+    return tree.insertNode(focused, position == AddPosition::Before ? AttachMode::Before : AttachMode::After);
+}

@@ -1,4 +1,5 @@
-// The one operation that appends a new link item to any of the three trees.
+// The operations that make new, empty items in a tree: the one that appends a link item to any of the
+// three trees, and the one that places an all-zero item beside the focused item.
 #pragma once
 
 #include "collection/Outline.h"
@@ -14,3 +15,10 @@ enum class TreeKind { Links, Marks, Dir };
 // Nothing is repainted, focused or selected.
 Node* CreateNewLink(Outline& tree, TreeKind kind, Node* parent, const std::string& address = {},
                     const std::string& title = {});
+
+// Where AddNodeTo puts the new item relative to the focused item.
+enum class AddPosition { Before = 1, After = 2 };
+
+// Inserts an item with the all-zero record (a Group with an empty Name) directly before or after the
+// focused item of `tree`; with nothing focused, as the first (Before) or last (After) top-level item.
+Node* AddNodeTo(Outline& tree, AddPosition position);

@@ -1,0 +1,56 @@
+#include "DragDrop.h"
+
+#include "editing/StreamCopy.h"
+#include "platform/Dialogs.h"
+
+DropEffect dropEffectFor(DropKeys keys, bool ontoTheOutline) {
+    if (!keys.shift && !keys.ctrl && !keys.alt)
+        return ontoTheOutline ? DropEffect::Move : DropEffect::Copy;
+    if (!keys.shift && keys.alt)
+        return DropEffect::Link;
+    if (!keys.shift && keys.ctrl)
+        return DropEffect::Copy;
+    return DropEffect::Move;
+}
+
+DropEffect LinksTreeDragDrop(Outline& linksTree, Outline& receiver, const Drop& drop, Dialogs& dialogs) {
+    AttachMode mode = AttachMode::LastChild;
+    switch (drop.position) {
+    case DropPosition::Above:
+        mode = AttachMode::Before;
+        break;
+    case DropPosition::On:
+        mode = AttachMode::LastChild;
+        break;
+    case DropPosition::Below:
+        mode = AttachMode::After;
+        break;
+    case DropPosition::Nowhere:
+        return DropEffect::None;
+    }
+    if (!drop.target)
+        return DropEffect::None;
+    if (drop.source == DragSource::Outside)
+        return drop.copyOffered ? DropEffect::Copy : DropEffect::Move;
+    if (drop.source != DragSource::Outline)
+        return DropEffect::None;
+
+    const bool ontoTheOutline = &receiver == &linksTree;
+    const DropEffect effect = dropEffectFor(drop.keys, ontoTheOutline);
+    for (Node* item : linksTree.reducedSelection()) {
+        if (effect == DropEffect::Copy) {
+            copyThroughStream(linksTree, item, receiver, drop.target, mode);
+        } else if (ontoTheOutline) {
+            try {
+                linksTree.moveNode(item, drop.target, mode);
+            } catch (const OutlineError& e) {
+                dialogs.showError(e.what());
+                break;
+            }
+        } else {
+            copyThroughStream(linksTree, item, receiver, drop.target, mode);
+            linksTree.deleteNode(item);
+        }
+    }
+    return effect;
+}

@@ -1,0 +1,100 @@
+#include "OutlineClipboard.h"
+
+#include "collection/ByteIO.h"
+#include "collection/NodeStream.h"
+#include "editing/StreamCopy.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+// The marked items in document order, without those inside the subtree of another marked item.
+std::vector<Node*> reducedMarks(const Outline& tree) {
+    std::vector<Node*> result;
+    tree.forEach([&](Node* n) {
+        if (n->mark() != ClipboardMark::None && (result.empty() || !tree.isAncestorOf(result.back(), n)))
+            result.push_back(n);
+    });
+    return result;
+}
+
+} // namespace
+
+OutlineClipboard::OutlineClipboard(Outline& tree, std::uint32_t treeReference, std::uint32_t processId,
+                                   Clipboard& clipboard, Dialogs& dialogs)
+    : tree_(tree), treeReference_(treeReference), processId_(processId), clipboard_(clipboard), dialogs_(dialogs) {}
+
+OutlineClipboard::~OutlineClipboard() { clipboard_.detachTreeSource(*this); }
+
+void OutlineClipboard::CopyNode() { putOnClipboard(ClipboardMark::Copy); }
+
+void OutlineClipboard::CutNode() { putOnClipboard(ClipboardMark::Cut); }
+
+void OutlineClipboard::putOnClipboard(ClipboardMark mark) {
+    if (tree_.selectedCount() == 0)
+        return;
+    // Our previous data object, if it was still there, is released on the way: its marks go.
+    if (!clipboard_.setTreeData(*this))
+        return;
+    clipboardReleased();
+    for (Node* n : tree_.selectedNodes())
+        tree_.setMark(n, mark);
+    cutPending_ = mark == ClipboardMark::Cut;
+}
+
+void OutlineClipboard::PasteNode() {
+    const std::optional<TreeClipboardContent> content = clipboard_.treeContent();
+    if (!content) {
+        dialogs_.showError(kClipboardFailed);
+        return;
+    }
+    if (!content->data)
+        return;
+    Node* target = tree_.focused();
+    if (cutPending_ && content->reference && namesThisTree(*content->reference))
+        moveCutItems(target);
+    else
+        pasteCopies(*content->data, target);
+    cutPending_ = false;
+}
+
+void OutlineClipboard::moveCutItems(Node* target) {
+    for (Node* item : reducedMarks(tree_)) {
+        if (item == target || tree_.isAncestorOf(item, target))
+            continue;
+        tree_.moveNode(item, target, AttachMode::LastChild);
+    }
+    // The cut is done: the moved items are no longer on their way anywhere.
+    tree_.clearMarks();
+}
+
+void OutlineClipboard::pasteCopies(const std::vector<std::uint8_t>& block, Node* target) {
+    try {
+        insertNodeChunks(tree_, fromGlobalMemoryForm(block), target, AttachMode::LastChild);
+    } catch (const StreamError& e) {
+        dialogs_.showError(std::string("The items on the clipboard are damaged; nothing was pasted.\n") + e.what());
+    }
+}
+
+bool OutlineClipboard::namesThisTree(const std::vector<std::uint8_t>& reference) const {
+    ByteReader in(reference.data(), reference.size());
+    std::uint32_t processId, tree;
+    return in.u32(processId) && in.u32(tree) && processId == processId_ && tree == treeReference_;
+}
+
+std::vector<std::uint8_t> OutlineClipboard::treeData() const {
+    const Bytes block = toGlobalMemoryForm(writeNodeChunks(tree_, reducedMarks(tree_)));
+    return {block.begin(), block.end()};
+}
+
+std::vector<std::uint8_t> OutlineClipboard::treeReference() const {
+    std::vector<std::uint8_t> reference;
+    for (std::uint32_t value : {processId_, treeReference_})
+        for (int shift = 0; shift < 32; shift += 8)
+            reference.push_back(static_cast<std::uint8_t>(value >> shift));
+    return reference;
+}
+
+void OutlineClipboard::clipboardReleased() {
+    tree_.clearMarks();
+    cutPending_ = false;
+}

@@ -45,6 +45,6 @@ public:
     // The source goes away: a data object of it still on the clipboard keeps what the source would
     // produce now, and the source is not called again.
     virtual void detachTreeSource(TreeDataSource& /*source*/) {}
-    // The outline formats on the clipboard; nullopt when the clipboard cannot be opened.
+    // The outline formats on the clipboard; nullopt when the clipboard cannot be read.
     virtual std::optional<TreeClipboardContent> treeContent() const { return TreeClipboardContent{}; }
 };

@@ -7,6 +7,7 @@
 #include "collection/NodeStream.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "ui/OutlineView.h"
 
@@ -35,6 +36,10 @@ struct MemoryClipboard : Clipboard {
     std::optional<std::string> text() const override { return content; }
 };
 
+struct NoShell : Shell {
+    bool execute(const ShellRequest&) override { return true; }
+};
+
 // A program folder holding a links.goto of `items` sample items, made once.
 std::string programFolder(int items) {
     static std::map<int, std::string> folders;
@@ -54,8 +59,11 @@ struct Window {
     QuietDialogs dialogs;
     UnavailableHotKeyService hotKeys;
     MemoryClipboard clipboard;
+    NoShell shell;
+    SystemClock clock;
     TForm1 form;
-    explicit Window(int items) : form(programFolder(items), TForm1Services{dialogs, hotKeys, clipboard}) {}
+    explicit Window(int items)
+        : form(programFolder(items), TForm1Services{dialogs, hotKeys, clipboard, shell, clock}) {}
     void showAndPaint() {
         form.FormCreate();
         form.resize(1024, 768);

@@ -85,6 +85,7 @@ TForm1::Handler TForm1::handlerNamed(std::string_view name) {
 
 TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services),
+      launcher_({services_.shell, services_.clipboard, services_.dialogs, services_.clock}),
       documents_(linksTree_, programFolder_), documentCommands_(documents_, services_.dialogs),
       linksModel_(std::make_unique<OutlineModel>(linksTree_)), marksModel_(std::make_unique<OutlineModel>(marksTree_)),
       dirModel_(std::make_unique<OutlineModel>(dirTree_)) {
@@ -190,6 +191,7 @@ QWidget* TForm1::buildToolStrip() {
     addressBox->setObjectName("AddressComboBox");
     addressBox->setEditable(true);
     addressBox->setMinimumWidth(300);
+    setUpAddressBar(addressBox);
     auto* hint = new QLabel("Please enter Action name or URL to browse here...", address);
     row->addWidget(addressLabel);
     row->addWidget(addressBox, 1);

@@ -7,6 +7,7 @@
 #include "app/Handlers.h"
 #include "collection/Documents.h"
 #include "collection/Outline.h"
+#include "launch/Launcher.h"
 #include "platform/Dialogs.h"
 
 #include <QMainWindow>
@@ -34,6 +35,8 @@ struct TForm1Services {
     Dialogs& dialogs;
     HotKeyService& hotKeys;
     Clipboard& clipboard;
+    Shell& shell;
+    const Clock& clock;
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -80,6 +83,14 @@ public:
 
     void Panel4Resize();
 
+    // Launching (TForm1Launch.cpp): every selected item in a launch mode, as Enter in the outline
+    // does with mode 0; the outline's double-click, which launches with the browser choice unless
+    // the Ctrl key was down; the launcher the hot keys and the timer go through.
+    void OpenURL(int mode);
+    void LinksTreeDblClick();
+    Launcher& launcher() { return launcher_; }
+    QComboBox* AddressComboBox() const { return addressComboBox_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -88,6 +99,11 @@ protected:
 
 private:
     void focusChanged(Node* previous, Node* current) override;
+
+    // The address box reacts to Enter and keeps no history; the View menu's browser switches show
+    // the browser choice.
+    void setUpAddressBar(QComboBox* box);
+    void showBrowserChecks();
 
     void buildMenus();
     QWidget* buildToolStrip();
@@ -110,6 +126,7 @@ private:
 
     std::string programFolder_;
     TForm1Services services_;
+    Launcher launcher_;
     AppState state_;
     Outline linksTree_{true};
     Outline marksTree_{true};
@@ -128,5 +145,6 @@ private:
     QWidget* titleRow_ = nullptr;
     QLabel* openedFilePanel_ = nullptr;
     QTabWidget* sidePanel_ = nullptr;
+    QComboBox* addressComboBox_ = nullptr;
     TLinkPropForm* linkPropForm_ = nullptr;
 };

@@ -4,6 +4,8 @@
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/UnavailableHotKeyService.h"
+#include "platform/linux/LinuxShell.h"
+#include "platform/linux/LocaleClock.h"
 #include "platform/qt/TerminationSignals.h"
 #include "ui/TLinkPropForm.h"
 
@@ -23,8 +25,10 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     UnavailableHotKeyService hotKeys;
     QtClipboard clipboard;
+    LinuxShell shell(dialogs);
+    LocaleClock clock;
     TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
-                TForm1Services{dialogs, hotKeys, clipboard});  // 4.
+                TForm1Services{dialogs, hotKeys, clipboard, shell, clock});  // 4.
     dialogs.setParent(&form);
     form.FormCreate();
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.

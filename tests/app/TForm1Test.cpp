@@ -5,6 +5,8 @@
 #include "fakes/RecordingClipboard.h"
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingHotKeyService.h"
+#include "fakes/RecordingShell.h"
+#include "fakes/StoppedClock.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
 #include "support/TestOutlines.h"
@@ -40,6 +42,8 @@ struct TForm1Fixture : ::testing::Test {
     RecordingDialogs dialogs;
     RecordingHotKeyService hotKeys{&dialogs};
     RecordingClipboard clipboard;
+    RecordingShell shell;
+    StoppedClock clock;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
 
@@ -55,7 +59,7 @@ struct TForm1Fixture : ::testing::Test {
         fs::remove_all(folder);
     }
     void start() {
-        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard});
+        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard, shell, clock});
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
         form->setLinkPropForm(propForm.get());

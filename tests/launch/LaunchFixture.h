@@ -1,5 +1,4 @@
-// A launcher over a fresh outline, with recording services and a clock stopped at 8 December 2026,
-// 01:13:45.
+// A launcher over a fresh outline, with recording services and a stopped clock.
 #pragma once
 
 #include "collection/Clock.h"
@@ -7,15 +6,10 @@
 #include "fakes/RecordingClipboard.h"
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/StoppedClock.h"
 #include "launch/Launcher.h"
 
 #include <gtest/gtest.h>
-
-struct StoppedClock : Clock {
-    std::string time = "01:13:45";
-    std::string timeText() const override { return time; }
-    std::string dateText() const override { return "08.12.2026"; }
-};
 
 struct LaunchFixture : ::testing::Test {
     Outline outline;

@@ -108,6 +108,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     column->addWidget(buildHintLine());
     setCentralWidget(client);
     linksTree_.addListener(this);
+    setUpEditing();
 }
 
 TForm1::~TForm1() { linksTree_.removeListener(this); }

@@ -7,8 +7,11 @@
 #include "app/Handlers.h"
 #include "collection/Documents.h"
 #include "collection/Outline.h"
+#include "editing/EditingHost.h"
+#include "editing/OutlineClipboard.h"
 #include "launch/Launcher.h"
 #include "platform/Dialogs.h"
+#include "ui/OutlineDragDrop.h"
 
 #include <QMainWindow>
 
@@ -105,6 +108,11 @@ private:
     void setUpAddressBar(QComboBox* box);
     void showBrowserChecks();
 
+    // The editing commands' share of the window (TForm1Editing.cpp): what they ask of it, the outline's
+    // clipboard, and the drops on the three trees.
+    void setUpEditing();
+    Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
+
     void buildMenus();
     QWidget* buildToolStrip();
     QWidget* buildTipLine();
@@ -134,6 +142,8 @@ private:
     Documents documents_;
     DocumentCommands documentCommands_;
     std::unique_ptr<OutlineModel> linksModel_, marksModel_, dirModel_;
+    EditingHost editingHost_;
+    std::unique_ptr<OutlineClipboard> linksClipboard_;
 
     std::map<std::string, QAction*> actionsByPath_;
     std::map<std::string_view, QAction*> actionsByHandler_;

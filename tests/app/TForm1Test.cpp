@@ -2,6 +2,7 @@
 #include "app/KeySequences.h"
 #include "app/TForm1.h"
 #include "collection/NodeStream.h"
+#include "ui/OutlineDragDrop.h"
 #include "fakes/RecordingClipboard.h"
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingHotKeyService.h"
@@ -18,6 +19,10 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 #include <QTreeView>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -65,6 +70,28 @@ struct TForm1Fixture : ::testing::Test {
         form->setLinkPropForm(propForm.get());
     }
     std::string path(const std::string& name) const { return (folder / name).string(); }
+    // Starts with a collection of top-level items of these names.
+    void startWith(const std::vector<std::string>& names) {
+        Outline stored;
+        for (const std::string& name : names)
+            addNamed(stored, nullptr, name);
+        writeCollection(path("links.goto"), stored);
+        start();
+    }
+    Node* item(const std::string& name) {
+        for (Node* n = form->LinksTree().first(); n; n = form->LinksTree().next(n))
+            if (n->data.Name == name)
+                return n;
+        ADD_FAILURE() << "no item " << name;
+        return nullptr;
+    }
+    // The next properties dialog to open is given this name and closed with "Ok".
+    void answerDialogWithName(const std::string& name) {
+        QTimer::singleShot(0, propForm.get(), [this, name] {
+            propForm->findChild<QPlainTextEdit*>("NameEdit")->setPlainText(QString::fromStdString(name));
+            propForm->OkLinkPropBtnClick();
+        });
+    }
 };
 
 TEST_F(TForm1Fixture, EveryMenuEntryExistsWithCaptionHandlerVisibilityAndFinalShortcut) {
@@ -212,6 +239,103 @@ TEST_F(TForm1Fixture, DroppedFilesBecomeChildrenOfTheFocusedItem) {
     form->LinksTree().setFocused(x);
     form->filesDropped({"/tmp/a.txt", "/tmp/b.txt", "/tmp/c.txt"});
     EXPECT_THAT(shape(form->LinksTree()), ElementsAre("", "  /tmp/a.txt", "  /tmp/b.txt", "  /tmp/c.txt"));
+}
+
+TEST_F(TForm1Fixture, EditingCommandsKeepTheTitleBoxInStepWithTheFocusedItem) {
+    startWith({"first", "second"});
+    Outline& tree = form->LinksTree();
+
+    // A typed title goes to the item that had the focus when a typed insert command moves it.
+    tree.setFocused(item("first"));
+    form->TitleEdit()->setEditText("typed");
+    answerDialogWithName("new url");
+    form->actionAt("Insert/Insert URL Item")->trigger();
+    EXPECT_THAT(shape(tree), ElementsAre("typed", "second", "new url"));
+    EXPECT_EQ(tree.focused(), item("new url"));
+    EXPECT_EQ(form->TitleEdit()->currentText(), "new url");
+
+    // A cut item moved by the paste stays focused and shown; the next focus move keeps every name.
+    tree.clearSelection();
+    tree.setSelected(item("new url"), true);
+    form->CutLink_mpClick();
+    tree.setFocused(item("second"));
+    tree.setFocused(item("new url"));
+    form->TitleEdit()->setEditText("renamed in the box");
+    form->actionAt("Item/Move Items/Up")->trigger();
+    EXPECT_EQ(form->TitleEdit()->currentText(), "renamed in the box");
+    tree.setFocused(item("second"));
+    EXPECT_THAT(shape(tree), ElementsAre("typed", "renamed in the box", "second"));
+
+    // Deleting the focused item hands the focus, and the title box, to its parent.
+    Node* child = addNamed(tree, item("second"), "child");
+    tree.setExpanded(item("second"), true);
+    tree.setFocused(child);
+    form->TitleEdit()->setEditText("typed into the child");
+    tree.clearSelection();
+    tree.setSelected(child, true);
+    form->actionAt("Edit/Delete Items")->trigger();
+    EXPECT_THAT(shape(tree), ElementsAre("typed", "renamed in the box", "second"));
+    EXPECT_EQ(tree.focused(), item("second"));
+    EXPECT_EQ(form->TitleEdit()->currentText(), "second");
+}
+
+TEST_F(TForm1Fixture, AddItemOpensTheDialogOnTheNewItemThenGoesToTheTitleBox) {
+    startWith({"first"});
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->linksTreeView()->setFocus();
+    form->LinksTree().setFocused(item("first"));
+    answerDialogWithName("added");
+    form->AddChildLink_mpClick();
+    EXPECT_THAT(shape(form->LinksTree()), ElementsAre("first", "added"));
+    EXPECT_EQ(form->LinksTree().focused(), item("first")) << "the focused item stays";
+    EXPECT_EQ(form->focusWidget(), form->TitleEdit()) << "the keyboard focus is in the title box";
+    EXPECT_EQ(form->TitleEdit()->currentText(), "first");
+}
+
+TEST_F(TForm1Fixture, CopyAndPasteFromTheEditMenuCopyUnderTheFocusedItem) {
+    startWith({"A", "B"});
+    Outline& tree = form->LinksTree();
+    tree.setSelected(item("A"), true);
+    form->actionAt("Edit/Copy")->trigger();
+    tree.setFocused(item("B"));
+    form->actionAt("Edit/Paste")->trigger();
+    form->actionAt("Edit/Clone Items")->trigger();
+    EXPECT_THAT(shape(tree), ElementsAre("A", "B", "  A", "A"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Drops on the three trees go through the same handler: outline items dragged onto the tag list are
+// copied there; files from the file manager dropped on the outline add nothing.
+TEST_F(TForm1Fixture, DropsOnTheTreesCopyOutlineItemsAndIgnoreFiles) {
+    startWith({"A", "B"});
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto* links = form->linksTreeView();
+    auto* marks = form->findChild<OutlineView*>("MarksTree");
+    ASSERT_NE(marks, nullptr);
+    addNamed(form->MarksTree(), nullptr, "tag");
+    auto drop = [](OutlineView* view, Node* on, const QMimeData& data, Qt::DropActions offered) {
+        const QModelIndex index = view->outlineModel().indexOf(on);
+        const QPoint point = view->visualRect(index).center();
+        QDragEnterEvent enter(point, offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDropEvent event(point, offered, &data, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+        return event.dropAction();
+    };
+    item("A")->data.URL = "https://example.org/";
+    form->LinksTree().setSelected(item("A"), true);
+    std::unique_ptr<QMimeData> fromOutline(OutlineDragDrop::dragData(*links));
+    Node* tag = form->MarksTree().first();
+    EXPECT_EQ(drop(marks, tag, *fromOutline, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction), Qt::CopyAction);
+    ASSERT_EQ(tag->childCount(), 1);
+    EXPECT_EQ(tag->child(0)->data, item("A")->data);
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(path("dropped.txt")))});
+    EXPECT_EQ(drop(links, item("B"), files, Qt::CopyAction | Qt::MoveAction), Qt::CopyAction);
+    EXPECT_THAT(shape(form->LinksTree()), ElementsAre("A", "B"));
 }
 
 TEST_F(TForm1Fixture, SaveAsThenSaveUpdatesTheStatusLine) {

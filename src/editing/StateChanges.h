@@ -1,0 +1,22 @@
+// How a command that changes the node states of many items tells the outline's listeners. A view
+// updates a few rows cheaply one by one, but rebuilding its whole mirror once is far cheaper than
+// updating many thousands of rows one at a time.
+#pragma once
+
+#include "collection/Outline.h"
+
+#include <cstddef>
+
+// Up to this many changed items are announced one by one.
+inline constexpr std::size_t kItemsAnnouncedOneByOne = 64;
+
+// Runs `change`, which changes the states of about `items` items, as one bulk change of the outline
+// when they are more than kItemsAnnouncedOneByOne.
+template <class Change> void changeStates(Outline& outline, std::size_t items, Change&& change) {
+    if (items <= kItemsAnnouncedOneByOne) {
+        change();
+        return;
+    }
+    OutlineUpdate update(outline);
+    change();
+}

@@ -1,0 +1,28 @@
+// The open windows of the user's web browsers: what "Add Active Links" brings into the outline.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One open tab: the address it shows and the title of its page (UTF-8).
+struct BrowserTab {
+    std::string LocationURL;
+    std::string LocationName;
+
+    bool operator==(const BrowserTab&) const = default;
+};
+
+// The open tabs in order, browser by browser, window by window, tab by tab. When a browser's window
+// list cannot be read, `error` says why and `tabs` holds the tabs found before it; nothing after it
+// is read.
+struct OpenBrowserTabs {
+    std::vector<BrowserTab> tabs;
+    std::optional<std::string> error;
+};
+
+class BrowserWindows {
+public:
+    virtual ~BrowserWindows() = default;
+    virtual OpenBrowserTabs openTabs() = 0;
+};

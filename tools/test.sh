@@ -13,7 +13,8 @@ corpus=build-fuzz/corpus
 rm -rf "$corpus"
 mkdir -p "$corpus/file" "$corpus/clipboard"
 build-fuzz/fuzz/fuzz_make_seeds "$corpus/file" "$corpus/clipboard"
-for harness in file:fuzz_collection_file clipboard:fuzz_clipboard_data; do
+cp -r resources/skins "$corpus/skin"
+for harness in file:fuzz_collection_file clipboard:fuzz_clipboard_data skin:fuzz_skin_file; do
     build-fuzz/fuzz/"${harness#*:}" -runs=20000 -seed=1 -artifact_prefix=build-fuzz/ "$corpus/${harness%%:*}" 2>&1 | tail -n 1
 done
 

@@ -13,7 +13,7 @@ class RecordingUrlCache : public UrlCache {
 public:
     std::vector<std::string> stored;
     std::set<std::string> locked;       // entries that cannot be deleted
-    std::vector<std::string> deletions;  // every deleteEntry call, in order
+    std::vector<std::string> deletions; // every deleteEntry call, in order
 
     std::vector<std::string> entries() const override { return stored; }
     bool deleteEntry(const std::string& entry) override {

@@ -28,7 +28,8 @@ struct CaptureTest : ::testing::Test {
 };
 
 TEST_F(CaptureTest, EachOpenTabBecomesANoteUnderTheFocusedItemInTheBrowsersOrder) {
-    windows.open.tabs = {{"https://one.example/", "One"}, {"file:///srv/docs/", "docs"}, {"https://one.example/", "One"}};
+    windows.open.tabs = {
+        {"https://one.example/", "One"}, {"file:///srv/docs/", "docs"}, {"https://one.example/", "One"}};
     links.setFocused(a);
     links.setSelected(b, true);
     AddActiveLinks(links, windows, dialogs);
@@ -68,7 +69,8 @@ TEST_F(CaptureTest, AnUnreadableWindowListShowsItsErrorAfterTheTabsFoundBeforeIt
     links.setFocused(b);
     AddActiveLinks(links, windows, dialogs);
     EXPECT_THAT(shape(links), ElementsAre("A", "  A1", "B", "  One"));
-    EXPECT_THAT(dialogs.messages, ElementsAre("error: The browser session file \"x\" cannot be read: it is encrypted."));
+    EXPECT_THAT(dialogs.messages,
+                ElementsAre("error: The browser session file \"x\" cannot be read: it is encrypted."));
 }
 
 TEST(DeleteIECache, DeletesEveryEntryPassesOverThoseThatStayAndSaysNothing) {

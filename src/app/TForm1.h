@@ -10,6 +10,8 @@
 #include "editing/EditingHost.h"
 #include "editing/OutlineClipboard.h"
 #include "launch/Launcher.h"
+#include "panels/DriveMenu.h"
+#include "panels/TagsPanel.h"
 #include "platform/Dialogs.h"
 #include "ui/OutlineDragDrop.h"
 
@@ -68,6 +70,21 @@ public:
     QComboBox* TitleEdit() const { return titleEdit_; }
     QLabel* OpenedFilePanel() const { return openedFilePanel_; }
     OutlineView* linksTreeView() const { return linksTreeView_; }
+    OutlineView* marksTreeView() const { return marksTreeView_; }
+    OutlineView* dirTreeView() const { return dirTreeView_; }
+
+    // The side panels (TForm1Tags.cpp). The drives the drive menu lists: the mounted file systems
+    // unless others are given before FormCreate.
+    void setDrives(const Drives& drives) { drives_ = &drives; }
+    const MenuEntry& driveMenu() const { return driveMenu_; }
+    const TagSort& tagSort() const { return tagSort_; }
+    void GetLetterBookmarks(char letter);
+    void MarksTreeDblClick();
+    void MarksTreeHeaderClick(int column);
+    void DirTreeDblClick();
+    // Opening a drive or folder entry whose submenu is `menu`, and choosing a file entry.
+    void PopuplateDirectory(QMenu* menu, MenuEntry& entry);
+    void OpenFile(const MenuEntry& entry);
 
     // The properties dialog, created after the window and shown by LinkProps.
     void setLinkPropForm(TLinkPropForm* form);
@@ -128,9 +145,15 @@ private:
     void showOpenedFile();
 
     // Steps of the creation handler that belong to parts built later.
-    void FillDir() {}
     void AddLinksHotKeys() {}
-    void FillDriveMenu() {}
+
+    // The side panels' steps of the creation handler, their views' settings and the drive menu's
+    // mirror in Qt menus (TForm1Tags.cpp).
+    void FillDir();
+    void FillDriveMenu();
+    void setUpSidePanels();
+    void showTagSort();
+    void mirrorDriveMenu(QMenu* menu, MenuEntry& entry);
 
     std::string programFolder_;
     TForm1Services services_;
@@ -157,4 +180,8 @@ private:
     QTabWidget* sidePanel_ = nullptr;
     QComboBox* addressComboBox_ = nullptr;
     TLinkPropForm* linkPropForm_ = nullptr;
+    TagSort tagSort_;
+    MenuEntry driveMenu_;
+    std::unique_ptr<Drives> mountedDrives_;
+    const Drives* drives_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "ui/OutlineDragDrop.h"
 #include "fakes/RecordingClipboard.h"
 #include "fakes/RecordingDialogs.h"
+#include "fakes/RecordingDrives.h"
 #include "fakes/RecordingHotKeyService.h"
 #include "fakes/RecordingShell.h"
 #include "fakes/StoppedClock.h"
@@ -14,6 +15,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -49,6 +52,7 @@ struct TForm1Fixture : ::testing::Test {
     RecordingClipboard clipboard;
     RecordingShell shell;
     StoppedClock clock;
+    RecordingDrives drives;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
 
@@ -65,6 +69,7 @@ struct TForm1Fixture : ::testing::Test {
     }
     void start() {
         form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard, shell, clock});
+        form->setDrives(drives);
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
         form->setLinkPropForm(propForm.get());
@@ -360,6 +365,68 @@ TEST_F(TForm1Fixture, ThePanelsHaveTheirDesignedSizesAndTexts) {
     for (int i = 0; i < form->TitleEdit()->count(); ++i)
         titles << form->TitleEdit()->itemText(i);
     EXPECT_EQ(titles.join(","), "[Note],{Comment}");
+}
+
+// The colour a side tree paints in an empty part of a row.
+QColor rowColour(OutlineView* view, int row) {
+    view->resize(300, 200);
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    return view->viewport()->grab().toImage().pixelColor(rect.right() - 4, rect.center().y());
+}
+
+TEST_F(TForm1Fixture, TheSidePanelsAreFilledAtStartWithTheirOddRowsColoured) {
+    std::ofstream(path("Info/work.goto")) << "";
+    std::ofstream(path("Info/.Archive.goto")) << "";
+    std::ofstream(path("Info/readme.txt")) << "";
+    startWith({"Beta", "alpha", "Gamma"});
+
+    EXPECT_THAT(shape(form->DirTree()), ElementsAre(".Archive.goto", "work.goto"));
+    EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Beta", "alpha", "Gamma"));
+    EXPECT_EQ(form->MarksTree().focused(), form->MarksTree().first());
+    EXPECT_EQ(form->marksTreeView()->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(rowColour(form->marksTreeView(), 1), QColor(0xEE, 0xEE, 0xFF));
+    EXPECT_NE(rowColour(form->marksTreeView(), 2), QColor(0xEE, 0xEE, 0xFF));
+    EXPECT_EQ(rowColour(form->dirTreeView(), 1), QColor(0xEE, 0xFF, 0xCC));
+    EXPECT_NE(rowColour(form->dirTreeView(), 0), QColor(0xEE, 0xFF, 0xCC));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(TForm1Fixture, LetterKeysAndHeaderClicksOnTheTagList) {
+    startWith({"Beta", "alpha", "Bravo"});
+    QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Beta", "Bravo"));
+
+    QHeaderView* header = form->marksTreeView()->header();
+    emit header->sectionClicked(0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Beta", "Bravo"));
+
+}
+
+TEST_F(TForm1Fixture, TheDriveMenuReadsFoldersAsTheyOpenAndAddsChosenFiles) {
+    fs::create_directories(path("disk/sub"));
+    std::ofstream(path("disk/notes.txt")) << "";
+    drives.answer = {{path("disk"), DriveType::Fixed, "Data"}};
+    start();
+    QMenu* menu = form->actionAt("Item/Import Items/Get Local File Link")->menu();
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* a : menu->actions())
+        captions << a->text();
+    EXPECT_EQ(captions.join("|"), "Data (" + QString::fromStdString(path("disk")) + ")");  // the group caption reduced away
+
+    QMenu* disk = menu->actions().back()->menu();
+    emit disk->aboutToShow();
+    captions.clear();
+    for (QAction* a : disk->actions())
+        captions << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(captions.join("|"), "sub|-|notes.txt");
+
+    disk->actions().back()->trigger();
+    EXPECT_EQ(form->LinksTree().root()->childCount(), 1);
+    EXPECT_THAT(shape(form->LinksTree()), ElementsAre("", "  " + path("disk") + "/notes.txt"));
+    emit disk->aboutToShow();
+    EXPECT_EQ(form->windowTitle().toStdString(), kBufferUsed);
 }
 
 } // namespace

@@ -109,6 +109,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     setCentralWidget(client);
     linksTree_.addListener(this);
     setUpEditing();
+    setUpLook();
     setUpSidePanels();
 }
 

@@ -10,6 +10,9 @@
 #include "editing/EditingHost.h"
 #include "editing/OutlineClipboard.h"
 #include "launch/Launcher.h"
+#include "panels/Layouts.h"
+#include "panels/TimedActions.h"
+#include "panels/Tips.h"
 #include "panels/DriveMenu.h"
 #include "panels/TagsPanel.h"
 #include "platform/Dialogs.h"
@@ -34,6 +37,10 @@ class QWidget;
 class Clipboard;
 class HotKeyService;
 class TLinkPropForm;
+class QSplitter;
+class QTimer;
+class TAboutForm;
+class TRbStyleManager;
 
 // The platform services the window works through.
 struct TForm1Services {
@@ -88,6 +95,15 @@ public:
 
     // The properties dialog, created after the window and shown by LinkProps.
     void setLinkPropForm(TLinkPropForm* form);
+
+    // Layouts, skins, tips and the timer (TForm1Panels.cpp): the about box made after the window,
+    // the skin of an index of the skin table, and the 2000 ms timer's action.
+    void setAboutForm(TAboutForm* form) { aboutForm_ = form; }
+    void LoadSkin(int index);
+    void Timer1Timer();
+    TRbStyleManager* RbStyleManager1() const { return rbStyleManager1_; }
+    QTimer* Timer1() const { return timer1_; }
+    QLabel* TipPanel2() const { return tipLabel_; }
     // Fills the properties dialog from the item and shows it.
     void LinkProps(Node* item);
 
@@ -128,6 +144,9 @@ private:
     // The editing commands' share of the window (TForm1Editing.cpp): what they ask of it, the outline's
     // clipboard, and the drops on the three trees.
     void setUpEditing();
+    // The skinned controls, the tip line and the timer (TForm1Panels.cpp).
+    void setUpLook();
+    void applyLayout(Layout layout);
     Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
 
     void buildMenus();
@@ -180,6 +199,13 @@ private:
     QTabWidget* sidePanel_ = nullptr;
     QComboBox* addressComboBox_ = nullptr;
     TLinkPropForm* linkPropForm_ = nullptr;
+    TAboutForm* aboutForm_ = nullptr;
+    TRbStyleManager* rbStyleManager1_ = nullptr;
+    QSplitter* rbSplitter2_ = nullptr;
+    QLabel* tipLabel_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    Tips tips_;
+    TimedActionServices timedActions_;
     TagSort tagSort_;
     MenuEntry driveMenu_;
     std::unique_ptr<Drives> mountedDrives_;

@@ -7,6 +7,7 @@
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LocaleClock.h"
 #include "platform/qt/TerminationSignals.h"
+#include "ui/TAboutForm.h"
 #include "ui/TLinkPropForm.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     form.FormCreate();
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.
     form.setLinkPropForm(&linkPropForm);
+    TAboutForm aboutForm(WENDELMOOR_VERSION, form.RbStyleManager1(), &form);
+    form.setAboutForm(&aboutForm);
     splash.reset();                                     // 6.
 
     // The collection is written however the program ends: closing the window, the desktop session

@@ -8,6 +8,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "platform/TrayIcon.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "ui/OutlineView.h"
 
@@ -40,6 +41,16 @@ struct NoShell : Shell {
     bool execute(const ShellRequest&) override { return true; }
 };
 
+struct NoTrayIcon : TrayIcon {
+    bool isAvailable() const override { return false; }
+    void showMainWindow() override {}
+    void hideMainWindow() override {}
+    void minimizeMainWindow() override {}
+    void showBalloon(const std::string&, const std::string&, int) override {}
+    void setOnClick(std::function<void()>) override {}
+    void setOnMinimizeToTray(std::function<void()>) override {}
+};
+
 // A program folder holding a links.goto of `items` sample items, made once.
 std::string programFolder(int items) {
     static std::map<int, std::string> folders;
@@ -61,9 +72,10 @@ struct Window {
     MemoryClipboard clipboard;
     NoShell shell;
     SystemClock clock;
+    NoTrayIcon tray;
     TForm1 form;
     explicit Window(int items)
-        : form(programFolder(items), TForm1Services{dialogs, hotKeys, clipboard, shell, clock}) {}
+        : form(programFolder(items), TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray}) {}
     void showAndPaint() {
         form.FormCreate();
         form.resize(1024, 768);

@@ -5,6 +5,8 @@
 #include "app/TitleBox.h"
 #include "collection/ItemOperations.h"
 #include "editing/FileDrop.h"
+#include "launch/HotKeyCommands.h"
+#include "platform/HotKeyService.h"
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
@@ -86,6 +88,7 @@ TForm1::Handler TForm1::handlerNamed(std::string_view name) {
 TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services),
       launcher_({services_.shell, services_.clipboard, services_.dialogs, services_.clock}),
+      trayCommands_(services_.tray),
       documents_(linksTree_, programFolder_), documentCommands_(documents_, services_.dialogs),
       linksModel_(std::make_unique<OutlineModel>(linksTree_)), marksModel_(std::make_unique<OutlineModel>(marksTree_)),
       dirModel_(std::make_unique<OutlineModel>(dirTree_)) {
@@ -111,9 +114,19 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     setUpEditing();
     setUpLook();
     setUpSidePanels();
+    services_.hotKeys.setPressHandler([this](std::uint32_t value, int identifier) {
+        HotKeyManager1HotKeyPressed(value, identifier);
+    });
+    services_.tray.setOnClick([this] { CoolTrayIcon1Click(); });
+    services_.tray.setOnMinimizeToTray([this] { CoolTrayIcon1MinimizeToTray(); });
 }
 
-TForm1::~TForm1() { linksTree_.removeListener(this); }
+TForm1::~TForm1() {
+    services_.hotKeys.setPressHandler({});
+    services_.tray.setOnClick({});
+    services_.tray.setOnMinimizeToTray({});
+    linksTree_.removeListener(this);
+}
 
 void TForm1::bind(QObject* sender, std::string_view handler) {
     Handler h = handlerNamed(handler);
@@ -368,6 +381,16 @@ void TForm1::FormCreate() {
     if (QAction* autoplay = actionFor("AutoplayTips1Click")) // 17.
         autoplay->setChecked(true);
 }
+
+void TForm1::AddLinksHotKeys() { ::AddLinksHotKeys(services_.hotKeys, linksTree_); }
+
+void TForm1::HotKeyManager1HotKeyPressed(std::uint32_t value, int /*identifier*/) {
+    ::HotKeyManager1HotKeyPressed(launcher_, linksTree_, services_.hotKeys, value);
+}
+
+void TForm1::CoolTrayIcon1Click() { trayCommands_.CoolTrayIcon1Click(); }
+
+void TForm1::CoolTrayIcon1MinimizeToTray() { trayCommands_.CoolTrayIcon1MinimizeToTray(); }
 
 void TForm1::showOpenedFile() { openedFilePanel_->setText(QString::fromStdString(documents_.statusText())); }
 

@@ -10,6 +10,7 @@
 #include "editing/EditingHost.h"
 #include "editing/OutlineClipboard.h"
 #include "launch/Launcher.h"
+#include "launch/TrayCommands.h"
 #include "panels/Layouts.h"
 #include "panels/TimedActions.h"
 #include "panels/Tips.h"
@@ -37,6 +38,7 @@ class QWidget;
 class Clipboard;
 class HotKeyService;
 class TLinkPropForm;
+class TrayIcon;
 class QSplitter;
 class QTimer;
 class TAboutForm;
@@ -49,6 +51,7 @@ struct TForm1Services {
     Clipboard& clipboard;
     Shell& shell;
     const Clock& clock;
+    TrayIcon& tray;
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -127,6 +130,14 @@ public:
     Launcher& launcher() { return launcher_; }
     QComboBox* AddressComboBox() const { return addressComboBox_; }
 
+    // Global hot keys and the notification-area icon: the hot key service's OnHotKeyPressed, and the
+    // icon's click and minimise-to-tray events. The tray flag says the window is hidden in the
+    // notification area.
+    void HotKeyManager1HotKeyPressed(std::uint32_t value, int identifier);
+    void CoolTrayIcon1Click();
+    void CoolTrayIcon1MinimizeToTray();
+    bool trayFlag() const { return trayCommands_.trayFlag(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -163,8 +174,8 @@ private:
     void bind(QObject* sender, std::string_view handler);
     void showOpenedFile();
 
-    // Steps of the creation handler that belong to parts built later.
-    void AddLinksHotKeys() {}
+    // Registers the hot keys of every item of the start collection.
+    void AddLinksHotKeys();
 
     // The side panels' steps of the creation handler, their views' settings and the drive menu's
     // mirror in Qt menus (TForm1Tags.cpp).
@@ -177,6 +188,7 @@ private:
     std::string programFolder_;
     TForm1Services services_;
     Launcher launcher_;
+    TrayCommands trayCommands_;
     AppState state_;
     Outline linksTree_{true};
     Outline marksTree_{true};

@@ -119,5 +119,5 @@ void TForm1::AutoView1Click() {
     showBrowserChecks();
 }
 
-// Hides the window; the notification-area icon brings it back once the window has one.
-void TForm1::EscapeCommand1Click() { hide(); }
+// Hides the window into the notification area; a click on the icon brings it back.
+void TForm1::EscapeCommand1Click() { trayCommands_.EscapeCommand(); }

@@ -3,10 +3,12 @@
 #include "app/TForm1.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtTrayIcon.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LocaleClock.h"
 #include "platform/qt/TerminationSignals.h"
+#include "platform/x11/THotKeyManager.h"
 #include "ui/TAboutForm.h"
 #include "ui/TLinkPropForm.h"
 
@@ -24,13 +26,18 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Wendelmoor");
 
     QtDialogs dialogs;
-    UnavailableHotKeyService hotKeys;
+    // Global hot keys need an X11 connection; without one (Wayland only, offscreen) none is registered.
+    UnavailableHotKeyService noHotKeys;
+    const std::unique_ptr<THotKeyManager> x11HotKeys = THotKeyManager::forApplication();
+    HotKeyService& hotKeys = x11HotKeys ? static_cast<HotKeyService&>(*x11HotKeys) : noHotKeys;
     QtClipboard clipboard;
     LinuxShell shell(dialogs);
     LocaleClock clock;
+    QtTrayIcon tray;
     TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
-                TForm1Services{dialogs, hotKeys, clipboard, shell, clock});  // 4.
+                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});  // 4.
     dialogs.setParent(&form);
+    tray.attach(&form);
     form.FormCreate();
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.
     form.setLinkPropForm(&linkPropForm);

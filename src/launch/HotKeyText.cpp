@@ -2,8 +2,6 @@
 
 #include "VirtualKeyNames.h"
 
-#include <vector>
-
 namespace {
 
 char upper(char c) {
@@ -27,13 +25,8 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-// "WIN" beside a layout whose Alt key is named in capitals, "Win" otherwise.
 std::string_view winName() {
-    std::string_view alt = virtualKeyName(kVkMenu);
-    bool capitals = !alt.empty();
-    for (char c : alt)
-        capitals = capitals && c >= 'A' && c <= 'Z';
-    return capitals ? "WIN" : "Win";
+    return winKeyName(virtualKeyName(kVkMenu));
 }
 
 // The modifier bit a text names, 0 when it names none.
@@ -92,25 +85,22 @@ std::string hotKeyText(HotKeyValue value) {
 }
 
 HotKeyValue parseHotKeyText(std::string_view text) {
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0;;) {
-        std::size_t plus = text.find('+', start);
-        parts.push_back(trimmed(text.substr(start, plus == std::string_view::npos ? plus : plus - start)));
-        if (plus == std::string_view::npos)
-            break;
-        start = plus + 1;
-    }
+    // Modifiers are read from the left for as long as a part names one and more text follows; the
+    // rest is the key. So a key whose name holds "+" (the keypad's "Num +") reads back as well.
     HotKeyValue modifiers = 0;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-        HotKeyValue bit = modifierBit(parts[i]);
+    for (std::size_t plus; (plus = text.find('+')) != std::string_view::npos; text.remove_prefix(plus + 1)) {
+        const HotKeyValue bit = modifierBit(trimmed(text.substr(0, plus)));
         if (bit == 0)
-            return 0;
+            break;
         modifiers |= bit;
     }
-    HotKeyValue key = keyCodeNamed(parts.back());
+    const HotKeyValue key = keyCodeNamed(trimmed(text));
     return key == 0 ? 0 : key | modifiers;
 }
 
-std::string hotKeyTakenWarning(HotKeyValue value) {
-    return hotKeyText(value) + " is already used\rand therefore couldn't be assigned to a hotkey.";
+std::string_view winKeyName(std::string_view altName) {
+    bool capitals = !altName.empty();
+    for (char c : altName)
+        capitals = capitals && c >= 'A' && c <= 'Z';
+    return capitals ? "WIN" : "Win";
 }

@@ -1,23 +1,28 @@
 // The global hot key service: key combinations registered for the whole desktop while the program
-// runs, and the texts that name them. Values are hot key values: a virtual-key code in the low
-// 8 bits plus the modifier bits Shift 0x2000, Ctrl 0x4000, Alt 0x8000, Win 0x10000.
+// runs, the presses of those combinations, and the texts that name them. Values are hot key values: a
+// virtual-key code in the low 8 bits plus the modifier bits Shift 0x2000, Ctrl 0x4000, Alt 0x8000,
+// Win 0x10000.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class HotKeyService {
 public:
-    // What a refused registration does: start-up registers silently, assigning a key warns.
-    enum class WhenTaken { Silent, Warn };
+    // OnHotKeyPressed: a registered combination was pressed; its value and its identifier.
+    using PressHandler = std::function<void(std::uint32_t value, int identifier)>;
 
     virtual ~HotKeyService() = default;
-    // Registers the combination for the program; answers its identifier, or 0 when refused (the
-    // combination is held by another program). With Warn a refusal shows the "is already used"
-    // warning to the user.
-    virtual int registerHotKey(std::uint32_t value, WhenTaken whenTaken) = 0;
+    // Registers the combination for the program and answers its identifier, or 0 when it is refused:
+    // another program holds it, the keyboard has no such key, or the desktop offers no global hot
+    // keys. A combination the program holds already answers its identifier again.
+    virtual int registerHotKey(std::uint32_t value) = 0;
     // Gives a registered combination back; false when it was not registered.
     virtual bool unregisterHotKey(std::uint32_t value) = 0;
+    // Who hears the presses of registered combinations (one listener; an empty handler hears none).
+    // Presses arrive on the user-interface thread, between other events.
+    virtual void setPressHandler(PressHandler handler) = 0;
     // The name of a key without modifiers, empty for a key without a name.
     virtual std::string keyName(std::uint16_t code) const = 0;
     // The display text of a value, as "Ctrl+Alt+Home".

@@ -2,6 +2,7 @@
 
 #include "collection/DisplayText.h"
 #include "collection/ItemType.h"
+#include "launch/HotKeyCommands.h"
 #include "launch/HotKeyValue.h"
 #include "platform/Dialogs.h"
 #include "platform/HotKeyService.h"
@@ -457,7 +458,7 @@ void TLinkPropForm::BtnGetHotKeyClick() {
         return;
     }
     const HotKeyValue value = hotKeyValue(key->code(), flags);
-    hotKeys_.registerHotKey(value, HotKeyService::WhenTaken::Warn);
+    AddHotKey2(hotKeys_, dialogs_, value);
     hotKeyEdit_->setText(QString::fromStdString(hotKeys_.text(value)));
 }
 

@@ -8,6 +8,7 @@
 #include "fakes/RecordingDrives.h"
 #include "fakes/RecordingHotKeyService.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/RecordingTrayIcon.h"
 #include "fakes/StoppedClock.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
@@ -48,10 +49,11 @@ void writeCollection(const fs::path& path, const Outline& outline) {
 struct TForm1Fixture : ::testing::Test {
     fs::path folder;
     RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys{&dialogs};
+    RecordingHotKeyService hotKeys;
     RecordingClipboard clipboard;
     RecordingShell shell;
     StoppedClock clock;
+    RecordingTrayIcon tray;
     RecordingDrives drives;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
@@ -68,7 +70,8 @@ struct TForm1Fixture : ::testing::Test {
         fs::remove_all(folder);
     }
     void start() {
-        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard, shell, clock});
+        form = std::make_unique<TForm1>(folder.string() + "/",
+                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
         form->setDrives(drives);
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);

@@ -6,6 +6,7 @@
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingHotKeyService.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/RecordingTrayIcon.h"
 #include "fakes/StoppedClock.h"
 #include "launch/BrowseSequences.h"
 #include "support/TestOutlines.h"
@@ -37,10 +38,11 @@ ShellRequest open(std::string file, std::string parameters = {}) {
 struct LaunchWindow : ::testing::Test {
     fs::path folder;
     RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys{&dialogs};
+    RecordingHotKeyService hotKeys;
     RecordingClipboard clipboard;
     RecordingShell shell;
     StoppedClock clock;
+    RecordingTrayIcon tray;
     std::unique_ptr<TForm1> form;
     Node *a = nullptr, *b = nullptr, *c = nullptr;
 
@@ -49,8 +51,8 @@ struct LaunchWindow : ::testing::Test {
                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "Info");
-        form =
-            std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard, shell, clock});
+        form = std::make_unique<TForm1>(folder.string() + "/",
+                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
         form->FormCreate();
         Outline& tree = form->LinksTree();
         tree.clear();
@@ -206,7 +208,7 @@ TEST_F(LaunchWindow, KeysAndTheAddressBoxReachTheLaunchesAndEscapeHidesTheWindow
     EXPECT_EQ(form->AddressComboBox()->count(), 0) << "the address box keeps no history";
 
     QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_THAT(tray.calls, ElementsAre("hide"));
     EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 

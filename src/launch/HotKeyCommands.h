@@ -1,0 +1,31 @@
+// The main window's hot key rules: registering the items' combinations at start-up and from the
+// properties dialog's "Assign", and launching the items a press names. The item field HotKey holds
+// the display text of a combination; that text is the only link between a registration and the
+// items, so a press launches whatever items carry its text at that moment.
+#pragma once
+
+#include "collection/Outline.h"
+#include "launch/HotKeyValue.h"
+#include "launch/Launcher.h"
+#include "platform/Dialogs.h"
+#include "platform/HotKeyService.h"
+
+#include <string>
+#include <string_view>
+
+// The warning for a combination that cannot be registered, named by its display text.
+std::string hotKeyTakenWarning(std::string_view displayText);
+
+// Registers the hot key of every item of the outline in document order, collapsed branches included.
+// Empty and unparsable texts are skipped, refused combinations are skipped without a word.
+void AddLinksHotKeys(HotKeyService& hotKeys, const Outline& outline);
+
+// Registers one combination; the answer is not examined.
+void AddHotKey(HotKeyService& hotKeys, HotKeyValue value);
+
+// Registers one combination and, when it is refused, warns with hotKeyTakenWarning. False when refused.
+bool AddHotKey2(HotKeyService& hotKeys, Dialogs& dialogs, HotKeyValue value);
+
+// A press of a registered combination: launches, in document order and in mode 0, every item whose
+// HotKey equals the combination's display text exactly; nothing when no item carries it any more.
+void HotKeyManager1HotKeyPressed(Launcher& launcher, Outline& outline, const HotKeyService& hotKeys, HotKeyValue value);

@@ -16,7 +16,10 @@
 #include "panels/Tips.h"
 #include "panels/DriveMenu.h"
 #include "panels/TagsPanel.h"
+#include "panels/NoteEditor.h"
+#include "platform/BrowserWindows.h"
 #include "platform/Dialogs.h"
+#include "platform/UrlCache.h"
 #include "ui/OutlineDragDrop.h"
 
 #include <QMainWindow>
@@ -52,6 +55,10 @@ struct TForm1Services {
     Shell& shell;
     const Clock& clock;
     TrayIcon& tray;
+    // Where "Add Active Links" finds the open browser windows and "Delete Temporary Internet Files"
+    // the web caches; a window given none finds no window and no cache entry.
+    BrowserWindows& browserWindows = BrowserWindows::none();
+    UrlCache& urlCache = UrlCache::none();
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -128,6 +135,9 @@ public:
     void OpenURL(int mode);
     void LinksTreeDblClick();
     Launcher& launcher() { return launcher_; }
+    // The formatting command layer behind the "Format" menu (TForm1Format.cpp); it has no command
+    // target unless one is given.
+    NoteEditor& noteEditor() { return noteEditor_; }
     QComboBox* AddressComboBox() const { return addressComboBox_; }
 
     // Global hot keys and the notification-area icon: the hot key service's OnHotKeyPressed, and the
@@ -188,6 +198,7 @@ private:
     std::string programFolder_;
     TForm1Services services_;
     Launcher launcher_;
+    NoteEditor noteEditor_;
     TrayCommands trayCommands_;
     AppState state_;
     Outline linksTree_{true};

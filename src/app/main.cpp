@@ -8,6 +8,8 @@
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LocaleClock.h"
 #include "platform/qt/TerminationSignals.h"
+#include "platform/xdg/SessionFileBrowserWindows.h"
+#include "platform/xdg/XdgUrlCache.h"
 #include "platform/x11/THotKeyManager.h"
 #include "ui/TAboutForm.h"
 #include "ui/TLinkPropForm.h"
@@ -34,8 +36,11 @@ int main(int argc, char** argv) {
     LinuxShell shell(dialogs);
     LocaleClock clock;
     QtTrayIcon tray;
+    const XdgFolders userFolders = XdgFolders::ofThisProcess();
+    SessionFileBrowserWindows browserWindows(userFolders);
+    XdgUrlCache urlCache(userFolders.cacheHome);
     TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
-                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});  // 4.
+                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache});  // 4.
     dialogs.setParent(&form);
     tray.attach(&form);
     form.FormCreate();

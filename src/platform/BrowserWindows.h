@@ -25,4 +25,15 @@ class BrowserWindows {
 public:
     virtual ~BrowserWindows() = default;
     virtual OpenBrowserTabs openTabs() = 0;
+
+    // Finds no window: what a part of the program that is given no browsers sees. It holds nothing.
+    static BrowserWindows& none();
 };
+
+inline BrowserWindows& BrowserWindows::none() {
+    struct None : BrowserWindows {
+        OpenBrowserTabs openTabs() override { return {}; }
+    };
+    static None none;
+    return none;
+}

@@ -14,3 +14,6 @@ void Invert(Outline& outline);
 
 // Makes `item` the only selected item (the focus stays where it is).
 void selectOnly(Outline& outline, Node* item);
+// Selects every displayed item from `from` to `to`, both displayed, in either order and both
+// included; without `addToSelection` nothing else stays selected.
+void selectDisplayedRange(Outline& outline, Node* from, Node* to, bool addToSelection);

@@ -3,10 +3,16 @@
 #include "ItemTypeImages.h"
 #include "OutlineCellPainter.h"
 #include "collection/ItemType.h"
+#include "editing/Selection.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <chrono>
 #include <utility>
 #include <vector>
 
@@ -33,7 +39,14 @@ private:
 } // namespace
 
 OutlineView::OutlineView(OutlineModel& model, QWidget* parent)
-    : QTreeView(parent), model_(model), outline_(model.outline()), painter_(new OutlineCellPainter(this)) {
+    : QTreeView(parent), model_(model), outline_(model.outline()), painter_(new OutlineCellPainter(this)),
+      searchClock_([] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+              .count();
+      }),
+      beep_([] { QApplication::beep(); }) {
+    // Connected before the tree view connects itself, which forgets its rows when a reset begins.
+    connect(&model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { keepTopRow(); });
     setModel(&model_);
     setItemDelegate(painter_);
     setSelectionMode(ExtendedSelection);
@@ -54,9 +67,9 @@ OutlineView::OutlineView(OutlineModel& model, QWidget* parent)
     // The model is made before the view, so it hears every announcement before the view does.
     // When it goes, the view stops listening: the outline may go right after it.
     connect(&model_, &QObject::destroyed, this, [this] { stopListening(); });
-    outline_.addListener(this);
+    outline_.addListener(&listener_);
     listening_ = true;
-    mirrorAll();
+    mirrorAll(true);
 }
 
 OutlineView::~OutlineView() {
@@ -65,7 +78,7 @@ OutlineView::~OutlineView() {
 
 void OutlineView::stopListening() {
     if (listening_)
-        outline_.removeListener(this);
+        outline_.removeListener(&listener_);
     listening_ = false;
 }
 
@@ -108,59 +121,75 @@ void OutlineView::setGridLines(bool shown) {
 
 // ---- Outline -> view -------------------------------------------------------------------------
 
-void OutlineView::mirrorRow(const Node* node, const QModelIndex& parentIndex) {
-    if (isRowHidden(node->index(), parentIndex) == node->isVisible())
+namespace {
+
+bool hasVisibleChild(const Node* node) {
+    return std::any_of(node->children().begin(), node->children().end(), [](const Node* c) { return c->isVisible(); });
+}
+
+} // namespace
+
+bool OutlineView::opensBranch(const Node* node) const { return node->isExpanded() && hasVisibleChild(node); }
+
+bool OutlineView::mirrorRow(const Node* node, const QModelIndex& parentIndex, bool fresh) {
+    if (fresh ? !node->isVisible() : isRowHidden(node->index(), parentIndex) == node->isVisible()) {
+        beforeMarkChange();
         setRowHidden(node->index(), parentIndex, !node->isVisible());
+    }
+    // A leaf's mark is never used: it is set again when the leaf gets children.
+    if (!node->isVisible() || node->childCount() == 0)
+        return false;
+    const bool open = opensBranch(node);
     const QModelIndex index = model_.indexOf(node);
-    if (isExpanded(index) != node->isExpanded())
-        setExpanded(index, node->isExpanded());
+    if (fresh ? open : isExpanded(index) != open) {
+        beforeMarkChange();
+        setExpanded(index, open);
+    }
+    return open;
 }
 
-void OutlineView::mirrorNode(const Node* node) {
+void OutlineView::mirrorBranch(const Node* node, bool fresh) {
     Mirroring mirroring(mirroring_);
-    mirrorRow(node, model_.indexOf(node->parent()));
-    const QModelIndex index = model_.indexOf(node);
-    if (selectionModel()->isSelected(index) != node->isSelected())
-        selectionModel()->select(index,
-                                 (node->isSelected() ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-                                     QItemSelectionModel::Rows);
-}
-
-void OutlineView::mirrorSubtree(Node* node) {
-    outline_.forEachInSubtree(node, [this](const Node* n) { mirrorNode(n); });
-}
-
-void OutlineView::mirrorAll() {
-    Mirroring mirroring(mirroring_);
-    scheduleDelayedItemsLayout(); // one layout after all rows are set, not one per row
-    const int lastColumn = model_.columnCount() - 1;
-    QItemSelection selection;
-    std::vector<Node*> parents{outline_.root()};
+    std::vector<const Node*> parents{node};
     while (!parents.empty()) {
-        Node* parent = parents.back();
+        const Node* parent = parents.back();
         parents.pop_back();
         const QModelIndex parentIndex = model_.indexOf(parent);
-        auto selectRun = [&](int first, int last) {
-            selection.select(model_.index(first, 0, parentIndex), model_.index(last, lastColumn, parentIndex));
-        };
-        int runStart = -1;
-        for (int row = 0; row < parent->childCount(); ++row) {
-            Node* node = parent->child(row);
-            mirrorRow(node, parentIndex);
-            if (node->isSelected() && runStart < 0)
-                runStart = row;
-            else if (!node->isSelected() && runStart >= 0) {
-                selectRun(runStart, row - 1);
-                runStart = -1;
-            }
-            if (node->childCount() > 0)
-                parents.push_back(node);
-        }
-        if (runStart >= 0)
-            selectRun(runStart, parent->childCount() - 1);
+        for (const Node* child : parent->children())
+            if (mirrorRow(child, parentIndex, fresh))
+                parents.push_back(child);
     }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void OutlineView::mirrorParent(const Node* parent) {
+    if (parent == outline_.root() || !outline_.isDisplayed(parent))
+        return;
+    Mirroring mirroring(mirroring_);
+    const QModelIndex index = model_.indexOf(parent);
+    const bool open = opensBranch(parent);
+    if (isExpanded(index) != open) {
+        setExpanded(index, open);
+        if (open)
+            mirrorBranch(parent);
+    }
+    viewport()->update(); // its button comes or goes with its visible children
+}
+
+// In a bulk mirror, the first mark that changes asks for one layout after all rows are set, instead
+// of one per row; a bulk change that left every mark as it was (a new selection) costs no layout.
+void OutlineView::beforeMarkChange() {
+    if (bulkMirror_ && !std::exchange(layoutScheduled_, true))
+        scheduleDelayedItemsLayout();
+}
+
+void OutlineView::mirrorAll(bool fresh) {
+    Mirroring mirroring(mirroring_);
+    bulkMirror_ = true;
+    layoutScheduled_ = false;
+    mirrorBranch(outline_.root(), fresh);
+    bulkMirror_ = false;
     mirrorFocus();
+    viewport()->update();
 }
 
 void OutlineView::mirrorFocus() {
@@ -172,36 +201,88 @@ void OutlineView::mirrorFocus() {
 }
 
 void OutlineView::nodesInserted(Node* parent, int first, int last) {
-    for (int row = first; row <= last; ++row)
-        mirrorSubtree(parent->child(row));
+    Mirroring mirroring(mirroring_);
+    if (parent == outline_.root() || (outline_.isDisplayed(parent) && isExpanded(model_.indexOf(parent)))) {
+        const QModelIndex parentIndex = model_.indexOf(parent);
+        for (int row = first; row <= last; ++row)
+            if (mirrorRow(parent->child(row), parentIndex))
+                mirrorBranch(parent->child(row));
+    }
+    mirrorParent(parent);
     mirrorFocus();
 }
 
-void OutlineView::nodesRemoved(Node*, int, int) {
+void OutlineView::nodesRemoved(Node* parent, int, int) {
+    mirrorParent(parent);
     mirrorFocus();
 }
+
+void OutlineView::nodeAboutToBeMoved(Node* node, Node*, int) { movedFrom_ = node->parent(); }
 
 void OutlineView::nodeMoved(Node* node) {
-    mirrorSubtree(node);
+    Mirroring mirroring(mirroring_);
+    mirrorParent(std::exchange(movedFrom_, nullptr));
+    Node* parent = node->parent();
+    if (parent == outline_.root() || (outline_.isDisplayed(parent) && isExpanded(model_.indexOf(parent))))
+        if (mirrorRow(node, model_.indexOf(parent)))
+            mirrorBranch(node);
+    mirrorParent(parent);
     mirrorFocus();
 }
 
 void OutlineView::statesChanged(Node* node) {
-    mirrorNode(node);
-}
-
-void OutlineView::allStatesChanged() {
-    mirrorAll();
+    Mirroring mirroring(mirroring_);
+    Node* parent = node->parent();
+    if (parent != outline_.root()) {
+        // A change of visibility may open or close the parent's branch, which mirrors this row too.
+        if (!outline_.isDisplayed(parent))
+            return;
+        const QModelIndex parentIndex = model_.indexOf(parent);
+        const bool wasOpen = isExpanded(parentIndex);
+        mirrorParent(parent);
+        if (!wasOpen || !isExpanded(parentIndex))
+            return;
+    }
+    const QModelIndex index = model_.indexOf(node);
+    const bool wasShownOpen = !isRowHidden(index.row(), index.parent()) && isExpanded(index);
+    if (mirrorRow(node, model_.indexOf(parent)) && !wasShownOpen)
+        mirrorBranch(node);
 }
 
 void OutlineView::focusChanged(Node*, Node* current) {
     mirrorFocus();
+    // Focus moved by a command (not by a click or key here) is where Shift extends from next.
+    if (handlingInput_ == 0)
+        anchor_ = model_.indexOf(current);
     if (current)
         scrollToNode(current);
 }
 
-void OutlineView::reset() {
-    mirrorAll();
+void OutlineView::outlineReset() {
+    mirrorAll(true); // the tree view's reset has dropped every mark
+    restoreTopRow();
+}
+
+void OutlineView::keepTopRow() {
+    topRowPath_.clear();
+    firstBeforeReset_ = outline_.first();
+    for (const Node* n = model_.nodeAt(indexAt(QPoint(0, 0))); n && n != outline_.root(); n = n->parent())
+        topRowPath_.insert(topRowPath_.begin(), n->index());
+}
+
+void OutlineView::restoreTopRow() {
+    if (topRowPath_.empty() || outline_.first() != firstBeforeReset_)
+        return;
+    const Node* node = outline_.root();
+    for (int row : topRowPath_) {
+        if (row >= node->childCount())
+            break;
+        node = node->child(row);
+    }
+    while (node != outline_.root() && !outline_.isDisplayed(node))
+        node = node->parent();
+    if (node != outline_.root())
+        QTreeView::scrollTo(model_.indexOf(node), PositionAtTop);
 }
 
 // ---- View -> outline -------------------------------------------------------------------------
@@ -215,30 +296,186 @@ void OutlineView::forwardExpansion(const QModelIndex& index, bool expanded) {
 
 void OutlineView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTreeView::currentChanged(current, previous);
-    if (userChange())
+    if (!userChange())
+        return;
+    if (handlingInput_ > 0)
+        pendingFocus_ = QPersistentModelIndex(current);
+    else
         outline_.setFocused(model_.nodeAt(current));
 }
 
-void OutlineView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
-    QTreeView::selectionChanged(selected, deselected);
-    if (!userChange())
-        return;
-    // Each touched row is handed over in its state after the change, so ranges that overlap or
-    // cover only some columns still give the right answer.
-    auto forward = [this](const QItemSelection& ranges) {
-        for (const QItemSelectionRange& range : ranges)
-            for (int row = range.top(); row <= range.bottom(); ++row) {
-                const QModelIndex index = model_.index(row, 0, range.parent());
-                if (Node* node = model_.nodeAt(index))
-                    outline_.setSelected(node, selectionModel()->isSelected(index));
-            }
-    };
-    forward(deselected);
-    forward(selected);
+// Qt's selection model is never filled: the outline holds the selection, and the clicks and keys
+// select through it. Qt moves the current row only with a command other than NoUpdate; Rows
+// alone selects nothing.
+QItemSelectionModel::SelectionFlags OutlineView::selectionCommand(const QModelIndex&, const QEvent*) const {
+    return QItemSelectionModel::Rows;
+}
+
+void OutlineView::selectAll() {
+    if (listening_)
+        SelectAllVisible(outline_);
 }
 
 bool OutlineView::edit(const QModelIndex&, EditTrigger, QEvent*) {
     return false;
+}
+
+// ---- Keys and mouse --------------------------------------------------------------------------
+
+template <class F> void OutlineView::handleInput(F&& qtHandling) {
+    ++handlingInput_;
+    qtHandling();
+    if (handlingInput_ == 1 && pendingFocus_) {
+        const QPersistentModelIndex focus = *std::exchange(pendingFocus_, std::nullopt);
+        if (listening_)
+            outline_.setFocused(model_.nodeAt(focus));
+    }
+    --handlingInput_;
+}
+
+void OutlineView::keyPressEvent(QKeyEvent* event) {
+    if (handlers_.keyDown && handlers_.keyDown(*event)) {
+        event->accept();
+        return;
+    }
+    // Qt's item views copy the current row's text on the copy keys (Ctrl+Insert among them); the
+    // trees copy items, and only through the window's handlers.
+    if (event->matches(QKeySequence::Copy)) {
+        event->accept();
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_Space && modifiers.testFlag(Qt::ControlModifier)) {
+        if (Node* focused = outline_.focused()) {
+            outline_.setSelected(focused, !focused->isSelected());
+            anchor_ = model_.indexOf(focused);
+        }
+        event->accept();
+        return;
+    }
+    Node* before = outline_.focused();
+    handleInput([&] { QTreeView::keyPressEvent(event); });
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (outline_.focused() != before && outline_.focused())
+            selectByKey(outline_.focused(), modifiers);
+        break;
+    default:
+        break;
+    }
+}
+
+void OutlineView::keyReleaseEvent(QKeyEvent* event) {
+    if (handlers_.keyUp)
+        handlers_.keyUp(*event);
+    QTreeView::keyReleaseEvent(event);
+}
+
+void OutlineView::mousePressEvent(QMouseEvent* event) {
+    if (handlers_.mouseDown)
+        handlers_.mouseDown(event->button());
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    Node* node = model_.nodeAt(indexAt(at));
+    const bool onButton = node && onExpandButton(at, node);
+    selectOnRelease_ = QPersistentModelIndex();
+    handleInput([&] { QTreeView::mousePressEvent(event); });
+    if (event->button() == Qt::LeftButton && !onButton && listening_)
+        selectByClick(node, event->modifiers());
+}
+
+void OutlineView::mouseMoveEvent(QMouseEvent* event) {
+    handleInput([&] { QTreeView::mouseMoveEvent(event); });
+}
+
+void OutlineView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    handleInput([&] { QTreeView::mouseReleaseEvent(event); });
+    // A press on a selected row may begin a drag of the whole selection; a release without one
+    // selects the row alone.
+    const QPersistentModelIndex pressed = std::exchange(selectOnRelease_, QPersistentModelIndex());
+    Node* node = model_.nodeAt(pressed);
+    if (node && listening_ && model_.nodeAt(indexAt(event->position().toPoint())) == node)
+        selectOnly(outline_, node);
+}
+
+void OutlineView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        mousePressEvent(event);
+        return;
+    }
+    handleInput([&] { QTreeView::mouseDoubleClickEvent(event); });
+    if (event->button() == Qt::LeftButton && handlers_.doubleClick)
+        handlers_.doubleClick();
+}
+
+void OutlineView::selectByClick(Node* node, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    Node* anchor = model_.nodeAt(anchor_);
+    if (!node) {
+        if (!ctrl && !shift)
+            UnselectAll(outline_);
+    } else if (shift && anchor && outline_.isDisplayed(anchor)) {
+        selectDisplayedRange(outline_, anchor, node, ctrl);
+    } else if (ctrl) {
+        outline_.setSelected(node, !node->isSelected());
+        anchor_ = model_.indexOf(node);
+    } else {
+        if (node->isSelected())
+            selectOnRelease_ = model_.indexOf(node);
+        else
+            selectOnly(outline_, node);
+        anchor_ = model_.indexOf(node);
+    }
+}
+
+void OutlineView::selectByKey(Node* node, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    Node* anchor = model_.nodeAt(anchor_);
+    if (modifiers.testFlag(Qt::ShiftModifier) && anchor && outline_.isDisplayed(anchor)) {
+        selectDisplayedRange(outline_, anchor, node, ctrl);
+        return;
+    }
+    if (!ctrl) {
+        selectOnly(outline_, node);
+        anchor_ = model_.indexOf(node);
+    }
+}
+
+// The +/- button sits in the last indentation step before the item, for a node with shown children.
+bool OutlineView::onExpandButton(QPoint viewportPoint, const Node* node) const {
+    if (!hasVisibleChild(node))
+        return false;
+    const int steps = outline_.level(node) + (rootIsDecorated() ? 1 : 0);
+    const int left = columnViewportPosition(treePosition() < 0 ? 0 : treePosition()) + (steps - 1) * indentation();
+    return steps > 0 && viewportPoint.x() >= left && viewportPoint.x() < left + indentation();
+}
+
+void OutlineView::keyboardSearch(const QString& search) {
+    QString typed;
+    for (QChar c : search)
+        if (c.isPrint())
+            typed += c;
+    if (typed.isEmpty() || !listening_)
+        return;
+    if (search_.type(outline_, typed.toStdString(), searchClock_()))
+        anchor_ = model_.indexOf(outline_.focused());
+    else
+        beep_();
 }
 
 void OutlineView::focusNode(Node* node) {
@@ -295,13 +532,30 @@ void OutlineView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
         if (background.isValid())
             painter->fillRect(QRect(0, top, viewport()->width(), height) | columns, background);
     }
-    if (selectionModel()->isSelected(index))
+    const Node* node = model_.nodeAt(index);
+    if (node && node->isSelected())
         painter->fillRect(columns, selectionColour());
 
-    // The selection is painted above; the style's opaque fills would hide the item colours.
-    QStyleOptionViewItem rowOption = option;
-    rowOption.palette.setBrush(QPalette::Highlight, QBrush(Qt::transparent));
-    QTreeView::drawRow(painter, rowOption, index);
+    // The cells, each by the cell painter; the tree column begins with the branch lines. The
+    // selection and focus are this view's own, so Qt's row painting (which asks a selection model
+    // about every cell) is not used.
+    QStyleOptionViewItem cell = option;
+    const int treeColumn = treePosition() < 0 ? 0 : treePosition();
+    for (int visual = 0; visual < header()->count(); ++visual) {
+        const int column = header()->logicalIndex(visual);
+        if (header()->isSectionHidden(column))
+            continue;
+        QRect rect(columnViewportPosition(column), top, columnWidth(column), height);
+        if (column == treeColumn && node) {
+            const int indent = indentation() * (outline_.level(node) + (rootIsDecorated() ? 1 : 0));
+            if (indent > 0)
+                drawBranches(painter, QRect(rect.left(), top, indent, height), index);
+            rect.setLeft(rect.left() + indent);
+        }
+        cell.rect = rect;
+        const QModelIndex cellIndex = model_.index(index.row(), column, index.parent());
+        itemDelegateForIndex(cellIndex)->paint(painter, cell, cellIndex);
+    }
 
     painter->save();
     if (gridLines_) {

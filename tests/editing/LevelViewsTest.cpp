@@ -1,6 +1,7 @@
 #include "editing/LevelViews.h"
 #include "EditingFixtures.h"
 #include "OutlineStates.h"
+#include "collection/NodeStream.h"
 #include "editing/Expanding.h"
 
 #include <gmock/gmock.h>
@@ -108,6 +109,17 @@ TEST(Hoist, ShowsOnlyTheFocusedBranchBelowItsHiddenAncestors) {
         EXPECT_THAT(displayed(o), ElementsAreArray(c.displayed));
         EXPECT_THAT(states(o), ElementsAreArray(c.states));
     }
+}
+
+TEST(LevelViews, ALevelViewSavedInTheFileComesBackOnLoading) {
+    Outline o;
+    build(o, kSample);
+    ExpandAll(o);
+    level(2)(o);
+    Outline loaded;
+    readOutline(loaded, writeOutline(o));
+    EXPECT_THAT(states(loaded), ElementsAreArray(states(o)));
+    EXPECT_THAT(displayed(loaded), ElementsAreArray({"A +", "  A1 +", "  A2", "B +", "  B1"}));
 }
 
 // The flag the view draws a branch's button by.

@@ -1,4 +1,5 @@
 #include "ui/OutlineView.h"
+#include "ViewRows.h"
 #include "support/TestOutlines.h"
 #include "ui/OutlineCellPainter.h"
 #include "ui/OutlineModel.h"
@@ -34,19 +35,6 @@ std::vector<std::string> outlineState(const Outline& outline) {
     std::vector<std::string> lines;
     outline.forEach([&](Node* n) {
         lines.push_back(line(outline, n, n->isExpanded(), !n->isVisible(), n->isSelected(), outline.focused() == n));
-    });
-    return lines;
-}
-
-// The same states as the view shows them, read from the view alone.
-std::vector<std::string> viewState(const OutlineView& view) {
-    const OutlineModel& model = view.outlineModel();
-    const Outline& outline = model.outline();
-    std::vector<std::string> lines;
-    outline.forEach([&](Node* n) {
-        const QModelIndex index = model.indexOf(n);
-        lines.push_back(line(outline, n, view.isExpanded(index), view.isRowHidden(index.row(), index.parent()),
-                             view.selectionModel()->isSelected(index), model.nodeAt(view.currentIndex()) == n));
     });
     return lines;
 }
@@ -194,8 +182,8 @@ TEST(OutlineView, MirrorsEveryOutlineChange) {
         SCOPED_TRACE(c.what);
         World w;
         c.change(w);
-        EXPECT_EQ(viewState(w.view), c.expected);
-        EXPECT_EQ(viewState(w.view), outlineState(w.outline));
+        EXPECT_EQ(outlineState(w.outline), c.expected);
+        EXPECT_EQ(viewRows(w.view), displayedRows(w.outline));
     }
 }
 
@@ -226,6 +214,40 @@ TEST(OutlineView, HandsTheUsersActionsToTheOutline) {
              w.click(w.B, Qt::ShiftModifier);
          },
          {"A +s", "  A1 s", "    A1a", "  A2 s", "B s*"}},
+        {"a click also clears selected rows inside collapsed branches",
+         [](World& w) {
+             w.outline.setSelected(w.A1a, true);
+             w.click(w.B);
+         },
+         {"A", "  A1", "    A1a", "  A2", "B s*"}},
+        {"a click on one of several selected rows selects it alone",
+         [](World& w) {
+             w.click(w.A);
+             w.click(w.B, Qt::ControlModifier);
+             w.click(w.A);
+         },
+         {"A s*", "  A1", "    A1a", "  A2", "B"}},
+        {"shift+arrows extend the selection from the clicked row",
+         [](World& w) {
+             w.outline.setExpanded(w.A, true);
+             w.click(w.A);
+             w.key(Qt::Key_Down, Qt::ShiftModifier);
+             w.key(Qt::Key_Down, Qt::ShiftModifier);
+         },
+         {"A +s", "  A1 s", "    A1a", "  A2 s*", "B"}},
+        {"ctrl+space toggles the focused row",
+         [](World& w) {
+             w.click(w.A);
+             w.key(Qt::Key_Down, Qt::ControlModifier);
+             w.key(Qt::Key_Space, Qt::ControlModifier);
+         },
+         {"A s", "  A1", "    A1a", "  A2", "B s*"}},
+        {"a click on empty space clears the selection",
+         [](World& w) {
+             w.click(w.A);
+             QTest::mouseClick(w.view.viewport(), Qt::LeftButton, {}, QPoint(100, 250));
+         },
+         {"A *", "  A1", "    A1a", "  A2", "B"}},
         {"arrow down moves focus and selection",
          [](World& w) {
              w.click(w.A);
@@ -282,7 +304,7 @@ TEST(OutlineView, HandsTheUsersActionsToTheOutline) {
         World w;
         c.act(w);
         EXPECT_EQ(outlineState(w.outline), c.expected);
-        EXPECT_EQ(viewState(w.view), outlineState(w.outline));
+        EXPECT_EQ(viewRows(w.view), displayedRows(w.outline));
         EXPECT_TRUE(w.view.viewport()->findChildren<QWidget*>().isEmpty()) << "an editor was opened";
     }
 }
@@ -370,10 +392,10 @@ TEST(OutlineView, ExpandAllAndCollapseAllGoThroughTheOutline) {
     World w;
     w.view.expandAll();
     EXPECT_TRUE(w.A1->isExpanded());
-    EXPECT_EQ(viewState(w.view), outlineState(w.outline));
+    EXPECT_EQ(viewRows(w.view), displayedRows(w.outline));
     w.view.collapseAll();
     EXPECT_FALSE(w.A->isExpanded());
-    EXPECT_EQ(viewState(w.view), outlineState(w.outline));
+    EXPECT_EQ(viewRows(w.view), displayedRows(w.outline));
 }
 
 TEST(OutlineView, StopsListeningWhenItsModelGoes) {

@@ -113,6 +113,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     linksTree_.addListener(this);
     setUpEditing();
     setUpLook();
+    setUpViews();
     setUpSidePanels();
     services_.hotKeys.setPressHandler([this](std::uint32_t value, int identifier) {
         HotKeyManager1HotKeyPressed(value, identifier);

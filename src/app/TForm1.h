@@ -8,6 +8,7 @@
 #include "collection/Documents.h"
 #include "collection/Outline.h"
 #include "editing/EditingHost.h"
+#include "editing/Navigation.h"
 #include "editing/OutlineClipboard.h"
 #include "launch/Launcher.h"
 #include "launch/TrayCommands.h"
@@ -21,6 +22,7 @@
 #include "platform/Dialogs.h"
 #include "platform/UrlCache.h"
 #include "ui/OutlineDragDrop.h"
+#include "ui/OutlineKeys.h"
 
 #include <QMainWindow>
 
@@ -134,6 +136,12 @@ public:
     // the Ctrl key was down; the launcher the hot keys and the timer go through.
     void OpenURL(int mode);
     void LinksTreeDblClick();
+
+    // The keys and mouse buttons of the trees (TForm1Views.cpp): the outline's own keys, which answer
+    // whether they used the key; a key released in any tree; a mouse button pressed in any tree.
+    bool LinksTreeKeyDown(const QKeyEvent& key);
+    void LinksTreeKeyUp();
+    void LinksTreeMouseDown(Qt::MouseButton button);
     Launcher& launcher() { return launcher_; }
     // The formatting command layer behind the "Format" menu (TForm1Format.cpp); it has no command
     // target unless one is given.
@@ -169,6 +177,8 @@ private:
     void setUpLook();
     void applyLayout(Layout layout);
     Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
+    // The trees' key and mouse handlers (TForm1Views.cpp).
+    void setUpViews();
 
     void buildMenus();
     QWidget* buildToolStrip();
@@ -204,11 +214,15 @@ private:
     Outline linksTree_{true};
     Outline marksTree_{true};
     Outline dirTree_{true};
+    // Made before the outline's view, so that it expands around a newly focused item before the
+    // view scrolls to it.
+    ExpandOnFocus linksExpandOnFocus_{linksTree_};
     Documents documents_;
     DocumentCommands documentCommands_;
     std::unique_ptr<OutlineModel> linksModel_, marksModel_, dirModel_;
     EditingHost editingHost_;
     std::unique_ptr<OutlineClipboard> linksClipboard_;
+    OutlineKeyActions linksKeys_;
 
     std::map<std::string, QAction*> actionsByPath_;
     std::map<std::string_view, QAction*> actionsByHandler_;

@@ -45,6 +45,7 @@ public:
             ::close(copy);
             return result;
         }
+        ::rewinddir(dir);  // the copy shares its reading position with this handle
         while (const dirent* e = ::readdir(dir)) {
             const std::string name = e->d_name;
             struct stat st {};

@@ -41,10 +41,11 @@ Node* AddItemLeft(Outline& links, const EditingHost& host) {
     return withDialog(links, host, CreateNewLink(links, TreeKind::Links, grandparent));
 }
 
+// The insertion is announced, so the outline repaints what moved; a repaint of everything would
+// make a view rebuild itself from the whole outline.
 Node* InsertLinkBefore(Outline& links, const EditingHost& host) {
     Node* item = AddNodeTo(links, AddPosition::Before);
     host.linkProps(item);
-    links.repaintAll();
     return item;
 }
 

@@ -1,5 +1,7 @@
 #include "Deletion.h"
 
+#include "editing/BulkChange.h"
+
 Node* focusAfterDelete(const Outline& tree) {
     Node* current = tree.firstSelected();
     if (!current)
@@ -24,7 +26,10 @@ void DelNodes(Outline& tree) {
     if (tree.selectedCount() == 0)
         return;
     Node* next = focusAfterDelete(tree);
-    tree.deleteSelected();
+    {
+        BulkChange batch(tree, static_cast<std::size_t>(tree.selectedCount()));
+        tree.deleteSelected();
+    }
     tree.setFocused(next);
     tree.clearSelection();
     tree.setSelected(next, true);

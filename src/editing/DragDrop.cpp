@@ -1,7 +1,11 @@
 #include "DragDrop.h"
 
+#include "editing/BulkChange.h"
 #include "editing/StreamCopy.h"
 #include "platform/Dialogs.h"
+
+#include <optional>
+#include <string>
 
 DropEffect dropEffectFor(DropKeys keys, bool ontoTheOutline) {
     if (!keys.shift && !keys.ctrl && !keys.alt)
@@ -37,20 +41,30 @@ DropEffect LinksTreeDragDrop(Outline& linksTree, Outline& receiver, const Drop& 
 
     const bool ontoTheOutline = &receiver == &linksTree;
     const DropEffect effect = dropEffectFor(drop.keys, ontoTheOutline);
-    for (Node* item : linksTree.reducedSelection()) {
-        if (effect == DropEffect::Copy) {
-            copyThroughStream(linksTree, item, receiver, drop.target, mode);
-        } else if (ontoTheOutline) {
-            try {
-                linksTree.moveNode(item, drop.target, mode);
-            } catch (const OutlineError& e) {
-                dialogs.showError(e.what());
-                break;
+    const std::vector<Node*> items = linksTree.reducedSelection();
+    std::optional<std::string> refusal;
+    {
+        // A batch covers both trees, as a move onto a side tree changes both.
+        BulkChange receiving(receiver, items.size());
+        BulkChange sending(linksTree, ontoTheOutline ? 0 : items.size());
+        for (Node* item : items) {
+            if (effect == DropEffect::Copy) {
+                copyThroughStream(linksTree, item, receiver, drop.target, mode);
+            } else if (ontoTheOutline) {
+                try {
+                    linksTree.moveNode(item, drop.target, mode);
+                } catch (const OutlineError& e) {
+                    refusal = e.what();
+                    break;
+                }
+            } else {
+                copyThroughStream(linksTree, item, receiver, drop.target, mode);
+                linksTree.deleteNode(item);
             }
-        } else {
-            copyThroughStream(linksTree, item, receiver, drop.target, mode);
-            linksTree.deleteNode(item);
         }
     }
+    // Shown once the trees are whole again, not in the middle of a batch.
+    if (refusal)
+        dialogs.showError(*refusal);
     return effect;
 }

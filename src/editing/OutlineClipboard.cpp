@@ -2,6 +2,7 @@
 
 #include "collection/ByteIO.h"
 #include "collection/NodeStream.h"
+#include "editing/BulkChange.h"
 #include "editing/StreamCopy.h"
 #include "platform/Dialogs.h"
 
@@ -15,6 +16,11 @@ std::vector<Node*> reducedMarks(const Outline& tree) {
             result.push_back(n);
     });
     return result;
+}
+
+void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 } // namespace
@@ -32,12 +38,19 @@ void OutlineClipboard::CutNode() { putOnClipboard(ClipboardMark::Cut); }
 void OutlineClipboard::putOnClipboard(ClipboardMark mark) {
     if (tree_.selectedCount() == 0)
         return;
-    // Our previous data object, if it was still there, is released on the way: its marks go.
+    // Our previous data object, if it was still there, is released on the way and its marks go;
+    // should the clipboard have kept it, they go here.
     if (!clipboard_.setTreeData(*this))
         return;
-    clipboardReleased();
-    for (Node* n : tree_.selectedNodes())
-        tree_.setMark(n, mark);
+    if (marked_)
+        clipboardReleased();
+    const std::vector<Node*> items = tree_.selectedNodes();
+    {
+        BulkChange batch(tree_, items.size());
+        for (Node* n : items)
+            tree_.setMark(n, mark);
+    }
+    marked_ = true;
     cutPending_ = mark == ClipboardMark::Cut;
 }
 
@@ -58,13 +71,16 @@ void OutlineClipboard::PasteNode() {
 }
 
 void OutlineClipboard::moveCutItems(Node* target) {
-    for (Node* item : reducedMarks(tree_)) {
+    const std::vector<Node*> items = reducedMarks(tree_);
+    BulkChange batch(tree_, items.size());
+    for (Node* item : items) {
         if (item == target || tree_.isAncestorOf(item, target))
             continue;
         tree_.moveNode(item, target, AttachMode::LastChild);
     }
     // The cut is done: the moved items are no longer on their way anywhere.
     tree_.clearMarks();
+    marked_ = false;
 }
 
 void OutlineClipboard::pasteCopies(const std::vector<std::uint8_t>& block, Node* target) {
@@ -81,20 +97,27 @@ bool OutlineClipboard::namesThisTree(const std::vector<std::uint8_t>& reference)
     return in.u32(processId) && in.u32(tree) && processId == processId_ && tree == treeReference_;
 }
 
+// The global-memory form (a byte count, then the chunks), built in the clipboard's own buffer so the
+// chunks are copied once.
 std::vector<std::uint8_t> OutlineClipboard::treeData() const {
-    const Bytes block = toGlobalMemoryForm(writeNodeChunks(tree_, reducedMarks(tree_)));
-    return {block.begin(), block.end()};
+    const Bytes chunks = writeNodeChunks(tree_, reducedMarks(tree_));
+    std::vector<std::uint8_t> block;
+    block.reserve(4 + chunks.size());
+    appendLittleEndian(block, static_cast<std::uint32_t>(chunks.size()));
+    block.insert(block.end(), chunks.begin(), chunks.end());
+    return block;
 }
 
 std::vector<std::uint8_t> OutlineClipboard::treeReference() const {
     std::vector<std::uint8_t> reference;
-    for (std::uint32_t value : {processId_, treeReference_})
-        for (int shift = 0; shift < 32; shift += 8)
-            reference.push_back(static_cast<std::uint8_t>(value >> shift));
+    appendLittleEndian(reference, processId_);
+    appendLittleEndian(reference, treeReference_);
     return reference;
 }
 
 void OutlineClipboard::clipboardReleased() {
-    tree_.clearMarks();
+    if (marked_)
+        tree_.clearMarks();
+    marked_ = false;
     cutPending_ = false;
 }

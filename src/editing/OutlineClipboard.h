@@ -49,5 +49,6 @@ private:
     std::uint32_t processId_;
     Clipboard& clipboard_;
     Dialogs& dialogs_;
+    bool marked_ = false;  // items of the tree carry marks (a walk over the tree clears them)
     bool cutPending_ = false;
 };

@@ -1,6 +1,7 @@
 #include "Restructure.h"
 
 #include "collection/ItemOperations.h"
+#include "editing/BulkChange.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,7 @@ template <class AnchorOf>
 void moveSelected(Outline& tree, AnchorOf anchorOf, AttachMode mode, Order order) {
     std::vector<Node*> items = tree.reducedSelection();
     if (!items.empty()) {
+        BulkChange batch(tree, items.size());
         Node* anchor = anchorOf(tree, items.front());
         if (order == Order::Reverse)
             std::reverse(items.begin(), items.end());
@@ -24,7 +26,6 @@ void moveSelected(Outline& tree, AnchorOf anchorOf, AttachMode mode, Order order
                 tree.moveNode(item, anchor, mode);
         }
     }
-    tree.repaintAll();
 }
 
 } // namespace
@@ -51,11 +52,14 @@ void MoveItemsLeft(Outline& tree) {
 
 Node* GroupItems(Outline& tree) {
     const std::vector<Node*> items = tree.reducedSelection();
-    Node* group = items.empty() ? tree.insertNode(nullptr, AttachMode::FirstChild)
-                                : tree.insertNode(items.front(), AttachMode::Before);
-    for (Node* item : items)
-        tree.moveNode(item, group, AttachMode::LastChild);
-    tree.repaintAll();
+    Node* group = nullptr;
+    {
+        BulkChange batch(tree, items.size());
+        group = items.empty() ? tree.insertNode(nullptr, AttachMode::FirstChild)
+                              : tree.insertNode(items.front(), AttachMode::Before);
+        for (Node* item : items)
+            tree.moveNode(item, group, AttachMode::LastChild);
+    }
     return group;
 }
 

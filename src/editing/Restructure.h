@@ -4,7 +4,8 @@
 // A move takes the reduced selection and an anchor computed from its first item; each item (with its
 // subtree, record and node states) is put at the same place relative to that one anchor, wherever it
 // lay before. The anchor itself stays where it is. Without an anchor each item becomes the first
-// top-level item. Focus and selection do not change.
+// top-level item. Focus and selection do not change. Every move is announced (many of them as one
+// batch), which repaints the outline where it changed.
 #pragma once
 
 #include "collection/Outline.h"

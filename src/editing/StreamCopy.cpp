@@ -1,8 +1,11 @@
 #include "StreamCopy.h"
 
+#include "editing/BulkChange.h"
+
 std::vector<Node*> insertNodeChunks(Outline& tree, ByteSpan chunks, Node* target, AttachMode mode) {
     Outline scratch;
     const std::vector<Node*> read = readNodeChunks(scratch, chunks, nullptr);
+    BulkChange batch(tree, read.size());
     std::vector<Node*> inserted;
     inserted.reserve(read.size());
     for (const Node* item : read)
@@ -17,7 +20,9 @@ Node* copyThroughStream(const Outline& from, Node* item, Outline& to, Node* targ
 
 void CloneItems(Outline& tree) {
     Node* focused = tree.focused();
-    for (Node* item : tree.reducedSelection()) {
+    const std::vector<Node*> items = tree.reducedSelection();
+    BulkChange batch(tree, items.size());
+    for (Node* item : items) {
         if (focused)
             copyThroughStream(tree, item, tree, focused, AttachMode::After);
         else

@@ -98,10 +98,10 @@ echo "ok a copy pasted into another running program, as it is when pasted"
 click_in "$first_pid" 400 "$(row 2)"
 click_in "$first_pid" "${cut_button[@]}"
 start second second_pid
-click_in "$second_pid" 400 "$(row 1)"      # "Two": "One" is collapsed
+click_in "$second_pid" 400 "$(row 0)"      # "One": the top row, however its branch is shown
 click_in "$second_pid" "${paste_button[@]}"
 quit "$second_pid"
-expect_collection second $'One\n  Beta retitled\nTwo\n  Gamma'
+expect_collection second $'One\n  Beta retitled\n  Gamma\nTwo'
 quit "$first_pid"
 expect_collection first $'Alpha\nBeta retitled\nGamma'
 echo "ok a cut item pasted into another running program is copied and stays"

@@ -7,6 +7,7 @@
 #include "ui/OutlineView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
 
@@ -33,9 +34,17 @@ QIcon driveMenuIcon(const QStyle& style, int image) {
     }
 }
 
+bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
+
 }  // namespace
 
 void TForm1::setUpSidePanels() {
+    auto keyUp = [this](const QKeyEvent&) { LinksTreeKeyUp(); };
+    auto mouseDown = [this](Qt::MouseButton button) { LinksTreeMouseDown(button); };
+    marksTreeView_->setEventHandlers({[this](const QKeyEvent& key) { return isEnter(key) && (MarksTreeDblClick(), true); },
+                                      keyUp, mouseDown, [this] { MarksTreeDblClick(); }});
+    dirTreeView_->setEventHandlers({[this](const QKeyEvent& key) { return isEnter(key) && (DirTreeDblClick(), true); },
+                                    keyUp, mouseDown, [this] { DirTreeDblClick(); }});
     marksTreeView_->setRowBackground(oddRows(kTagListOddRowColor));
     dirTreeView_->setRowBackground(oddRows(kCollectionListOddRowColor));
     QHeaderView* header = marksTreeView_->header();

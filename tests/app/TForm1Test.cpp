@@ -394,7 +394,7 @@ TEST_F(TForm1Fixture, TheSidePanelsAreFilledAtStartWithTheirOddRowsColoured) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(TForm1Fixture, LetterKeysAndHeaderClicksOnTheTagList) {
+TEST_F(TForm1Fixture, LetterKeysHeaderClicksAndEnterOnTheTagList) {
     startWith({"Beta", "alpha", "Bravo"});
     form->actionFor("B1Click")->trigger();
     EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Beta", "Bravo"));
@@ -404,6 +404,31 @@ TEST_F(TForm1Fixture, LetterKeysAndHeaderClicksOnTheTagList) {
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
     EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Beta", "Bravo"));
 
+    Node* bravoEntry = form->MarksTree().root()->child(1);
+    form->MarksTree().setFocused(bravoEntry);
+    form->MarksTree().setSelected(bravoEntry, true);
+    QTest::keyClick(form->marksTreeView(), Qt::Key_Return);
+    EXPECT_EQ(form->LinksTree().focused(), item("Bravo"));
+}
+
+TEST_F(TForm1Fixture, EnterOnTheCollectionListSavesTheCollectionAndOpensTheChosenOne) {
+    Outline other;
+    addNamed(other, nullptr, "Elsewhere");
+    writeCollection(path("Info/other.goto"), other);
+    startWith({"Home"});
+    QTest::keyClick(form->dirTreeView(), Qt::Key_Return);  // nothing focused: nothing happens
+    EXPECT_EQ(form->documents().currentPath(), path("links.goto"));
+
+    form->LinksTree().first()->data.Name = "Home changed";
+    form->DirTree().setFocused(form->DirTree().first());
+    QTest::keyClick(form->dirTreeView(), Qt::Key_Return);
+
+    EXPECT_THAT(shape(form->LinksTree()), ElementsAre("Elsewhere"));
+    EXPECT_EQ(form->OpenedFilePanel()->text().toStdString(), " " + path("Info/other.goto"));
+    EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Home"));  // kept until rebuilt
+    Outline reread;
+    Documents(reread, folder.string() + "/").LoadTree(path("links.goto"));
+    EXPECT_THAT(shape(reread), ElementsAre("Home changed"));
 }
 
 TEST_F(TForm1Fixture, TheDriveMenuReadsFoldersAsTheyOpenAndAddsChosenFiles) {

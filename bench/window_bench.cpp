@@ -1,14 +1,11 @@
 // The main window over a 100 000-item collection: from start to the first painted window, and the
 // cost of a focus move, expanding a branch and scrolling a page, each with the repaint it causes.
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+#include "QuietServices.h"
 #include "SampleCollection.h"
 #include "app/TForm1.h"
 #include "collection/FileIO.h"
 #include "collection/NodeStream.h"
-#include "platform/Clipboard.h"
-#include "platform/Dialogs.h"
-#include "platform/Shell.h"
-#include "platform/TrayIcon.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "ui/OutlineView.h"
 
@@ -22,34 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct QuietDialogs : Dialogs {
-    void showMessage(const std::string&) override {}
-    void showWarning(const std::string&) override {}
-    void showError(const std::string&) override {}
-    std::optional<std::string> askOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> askSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::int32_t> askColor(std::int32_t) override { return std::nullopt; }
-};
-
-struct MemoryClipboard : Clipboard {
-    std::optional<std::string> content;
-    void setText(const std::string& text) override { content = text; }
-    std::optional<std::string> text() const override { return content; }
-};
-
-struct NoShell : Shell {
-    bool execute(const ShellRequest&) override { return true; }
-};
-
-struct NoTrayIcon : TrayIcon {
-    bool isAvailable() const override { return false; }
-    void showMainWindow() override {}
-    void hideMainWindow() override {}
-    void minimizeMainWindow() override {}
-    void showBalloon(const std::string&, const std::string&, int) override {}
-    void setOnClick(std::function<void()>) override {}
-    void setOnMinimizeToTray(std::function<void()>) override {}
-};
+using namespace bench_services;
 
 // A program folder holding a links.goto of `items` sample items, made once.
 std::string programFolder(int items) {

@@ -242,6 +242,7 @@ private:
     QLabel* tipLabel_ = nullptr;
     QTimer* timer1_ = nullptr;
     Tips tips_;
+    TimedActions timedItems_{linksTree_};
     TimedActionServices timedActions_;
     TagSort tagSort_;
     MenuEntry driveMenu_;

@@ -100,7 +100,7 @@ void TForm1::LoadSkin(int index) {
 }
 
 void TForm1::Timer1Timer() {
-    FireTimedActions(linksTree_, services_.clock, timedActions_);
+    timedItems_.fire(services_.clock, timedActions_);
     if (QAction* autoplay = actionFor("AutoplayTips1Click"); autoplay && autoplay->isChecked())
         ShowNextTip1Click();
 }

@@ -1,5 +1,6 @@
 #include "panels/TimedActions.h"
 
+#include "collection/NodeStream.h"
 #include "launch/Launcher.h"
 
 #include "fakes/RecordingClipboard.h"
@@ -15,6 +16,7 @@ namespace {
 // An outline, a clock the test sets, and the balloons and launches the timer asked for.
 struct TimerFixture : ::testing::Test {
     Outline outline{true};
+    TimedActions timed{outline};
     StoppedClock clock;
     std::vector<std::string> balloons;
     std::vector<std::string> launched;
@@ -24,7 +26,7 @@ struct TimerFixture : ::testing::Test {
         },
         [this](Node* item) { launched.push_back(item->data.Name); }};
 
-    Node* timed(Node* parent, const std::string& name, const std::string& time, const char* remind,
+    Node* addTimed(Node* parent, const std::string& name, const std::string& time, const char* remind,
                 const char* execute) {
         Node* n = addNamed(outline, parent, name);
         n->data.Time = time;
@@ -34,14 +36,14 @@ struct TimerFixture : ::testing::Test {
     }
     void tick(const std::string& at) {
         clock.time = at;
-        FireTimedActions(outline, clock, services);
+        timed.fire(clock, services);
     }
 };
 
 } // namespace
 
 TEST_F(TimerFixture, ReminderShowsOneBalloonInItsMinuteAndNoneLater) {
-    Node* item = timed(nullptr, "Standup", "09:30", "+", "");
+    Node* item = addTimed(nullptr, "Standup", "09:30", "+", "");
     tick("09:29:58");
     EXPECT_TRUE(balloons.empty());
     EXPECT_EQ(item->data.Fired, 0);
@@ -54,8 +56,8 @@ TEST_F(TimerFixture, ReminderShowsOneBalloonInItsMinuteAndNoneLater) {
 
 TEST_F(TimerFixture, OnlyExactFiveCharacterTimesFire) {
     // The clock's one-digit hour is padded, the item's is not: "9:30" never equals "09:30".
-    Node* loose = timed(nullptr, "Loose", "9:30", "+", "+");
-    Node* spaced = timed(nullptr, "Spaced", "09:30 ", "+", "+");
+    Node* loose = addTimed(nullptr, "Loose", "9:30", "+", "+");
+    Node* spaced = addTimed(nullptr, "Spaced", "09:30 ", "+", "+");
     tick("9:30:00");
     tick("09:30:10");
     EXPECT_TRUE(balloons.empty());
@@ -65,10 +67,10 @@ TEST_F(TimerFixture, OnlyExactFiveCharacterTimesFire) {
 }
 
 TEST_F(TimerFixture, FlagsChooseTheActionsAndEveryDueItemIsMarked) {
-    Node* silent = timed(nullptr, "Silent", "07:05", "", "");
-    Node* run = timed(nullptr, "Backup", "07:05", "", "+");
-    Node* both = timed(nullptr, "Both", "07:05", "+", "+");
-    Node* already = timed(nullptr, "Already", "07:05", "+", "+");
+    Node* silent = addTimed(nullptr, "Silent", "07:05", "", "");
+    Node* run = addTimed(nullptr, "Backup", "07:05", "", "+");
+    Node* both = addTimed(nullptr, "Both", "07:05", "+", "+");
+    Node* already = addTimed(nullptr, "Already", "07:05", "+", "+");
     already->data.Fired = 255;
     tick("7:05:00");
     EXPECT_EQ(balloons, std::vector<std::string>{"Notification:|Both is about to be opened|10"});
@@ -80,8 +82,8 @@ TEST_F(TimerFixture, FlagsChooseTheActionsAndEveryDueItemIsMarked) {
 TEST_F(TimerFixture, ItemsInCollapsedAndHiddenBranchesFire) {
     Node* group = addNamed(outline, nullptr, "Group");
     Node* hiddenGroup = addNamed(outline, nullptr, "Hidden");
-    Node* inCollapsed = timed(group, "Deep", "12:00", "+", "");
-    Node* inHidden = timed(hiddenGroup, "Hidden child", "12:00", "+", "");
+    Node* inCollapsed = addTimed(group, "Deep", "12:00", "+", "");
+    Node* inHidden = addTimed(hiddenGroup, "Hidden child", "12:00", "+", "");
     outline.setExpanded(group, false);
     outline.setVisible(hiddenGroup, false);
     outline.setVisible(inHidden, false);
@@ -93,15 +95,60 @@ TEST_F(TimerFixture, ItemsInCollapsedAndHiddenBranchesFire) {
 
 TEST_F(TimerFixture, ALaunchThatRunsTheTimerAgainDoesNotFireTheItemTwice) {
     // A launch may open a modal message whose event loop delivers the next tick.
-    timed(nullptr, "Warn", "08:00", "", "+");
+    addTimed(nullptr, "Warn", "08:00", "", "+");
     clock.time = "08:00:00";
     services.launch = [this](Node* item) {
         launched.push_back(item->data.Name);
         if (launched.size() < 3)
-            FireTimedActions(outline, clock, services);
+            timed.fire(clock, services);
     };
-    FireTimedActions(outline, clock, services);
+    timed.fire(clock, services);
     EXPECT_EQ(launched, std::vector<std::string>{"Warn"});
+}
+
+TEST_F(TimerFixture, ChangesBetweenTicksAreSeenByTheNextTick) {
+    // The timer keeps a list of the items that can fire; every kind of change must reach it.
+    Node* edited = addNamed(outline, nullptr, "Edited");
+    addTimed(nullptr, "Later", "10:01", "+", "");
+    tick("10:00:00");
+    edited->data.Time = "10:01";  // as the properties dialog stores a field, then announces it
+    edited->data.Remind = "+";
+    outline.recordChanged(edited);
+    tick("10:00:30");
+    tick("10:01:00");
+    EXPECT_EQ(balloons, (std::vector<std::string>{"Notification:|Edited is about to be opened|10",
+                                                  "Notification:|Later is about to be opened|10"}));
+
+    balloons.clear();
+    addTimed(nullptr, "Added", "10:02", "+", "");
+    Node* gone = addTimed(nullptr, "Gone", "10:02", "+", "");
+    tick("10:01:30");
+    outline.deleteNode(gone);
+    tick("10:02:00");
+    EXPECT_EQ(balloons, std::vector<std::string>{"Notification:|Added is about to be opened|10"});
+
+    // Opening another collection replaces every item.
+    Outline other;
+    Node* loaded = addNamed(other, nullptr, "Loaded");
+    loaded->data.Time = "10:02";
+    loaded->data.Remind = "+";
+    readOutline(outline, writeOutline(other));
+    balloons.clear();
+    tick("10:02:00");
+    EXPECT_EQ(balloons, std::vector<std::string>{"Notification:|Loaded is about to be opened|10"});
+}
+
+TEST_F(TimerFixture, AnActionThatDeletesItemsLeavesTheOtherDueItemsFiring) {
+    addTimed(nullptr, "First", "11:00", "", "+");
+    Node* doomed = addTimed(nullptr, "Doomed", "11:00", "", "+");
+    addTimed(nullptr, "Last", "11:00", "", "+");
+    services.launch = [&](Node* item) {
+        launched.push_back(item->data.Name);
+        if (item->data.Name == "First")
+            outline.deleteNode(doomed);
+    };
+    tick("11:00:00");
+    EXPECT_EQ(launched, (std::vector<std::string>{"First", "Last"}));
 }
 
 TEST(TimedLaunch, ExecuteOpensAWebItemInANewBrowserWindow) {
@@ -117,7 +164,8 @@ TEST(TimedLaunch, ExecuteOpensAWebItemInANewBrowserWindow) {
     item->data.Time = "06:45";
     item->data.Execute = "+";
     clock.time = "06:45:30";
-    FireTimedActions(outline, clock, {{}, [&](Node* n) { launcher.BrowseNodeURL(outline, n, LaunchMode::NewBrowserWindow); }});
+    TimedActions timed(outline);
+    timed.fire(clock, {{}, [&](Node* n) { launcher.BrowseNodeURL(outline, n, LaunchMode::NewBrowserWindow); }});
     const ShellRequest expected{"open", "IEXPLORE.EXE", " -new https://example.org/", ""};
     EXPECT_EQ(shell.requests, std::vector<ShellRequest>{expected});
 }

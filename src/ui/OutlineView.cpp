@@ -23,6 +23,7 @@ const QColor kTreeLineColour(0xa0, 0xa0, 0xa0);
 const QColor kButtonFrameColour(0x80, 0x80, 0x80);
 constexpr int kIndentation = 18;
 constexpr int kSelectionAlpha = 90; // the selection tints the item colours instead of hiding them
+constexpr qreal kCutOpacity = 0.45;  // a cut item is drawn faded until a paste moves it
 
 // Counts nested mirroring so that the Qt signals it causes are not taken for the user's.
 class Mirroring {
@@ -539,7 +540,10 @@ void OutlineView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
     // The cells, each by the cell painter; the tree column begins with the branch lines. The
     // selection and focus are this view's own, so Qt's row painting (which asks a selection model
     // about every cell) is not used.
+    const ClipboardMark mark = node ? node->mark() : ClipboardMark::None;
     QStyleOptionViewItem cell = option;
+    if (mark == ClipboardMark::Cut)
+        painter->setOpacity(kCutOpacity);
     const int treeColumn = treePosition() < 0 ? 0 : treePosition();
     for (int visual = 0; visual < header()->count(); ++visual) {
         const int column = header()->logicalIndex(visual);
@@ -556,8 +560,15 @@ void OutlineView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
         const QModelIndex cellIndex = model_.index(index.row(), column, index.parent());
         itemDelegateForIndex(cellIndex)->paint(painter, cell, cellIndex);
     }
+    painter->setOpacity(1.0);
 
     painter->save();
+    if (mark != ClipboardMark::None) {
+        // Copied and cut items wear a dashed frame for as long as their data is on the clipboard.
+        painter->setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(columns.adjusted(1, 1, -2, -2));
+    }
     if (gridLines_) {
         painter->setPen(kGridColour);
         const int bottom = top + height - 1;

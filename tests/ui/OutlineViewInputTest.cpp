@@ -164,6 +164,25 @@ TEST(OutlineViewPainting, SelectedRowsAreTintedFromTheOutline) {
     EXPECT_NE(image.pixelColor(x, t.centreOf("B").y()), image.pixelColor(x, t.centreOf("A").y()));
 }
 
+TEST(OutlineViewPainting, CopiedAndCutRowsAreMarkedUntilTheMarksGo) {
+    Tree t({"Same", "Same", "Same"});
+    Node* copied = t.outline.root()->child(1);
+    Node* cut = t.outline.root()->child(2);
+    t.outline.setMark(copied, ClipboardMark::Copy);
+    t.outline.setMark(cut, ClipboardMark::Cut);
+    auto rowImage = [&](int row) {
+        const QRect rect = t.view.visualRect(t.model.index(row, 0)).adjusted(0, 0, 200, 0);
+        return t.view.viewport()->grab(rect).toImage();
+    };
+    const QImage plain = rowImage(0);
+    EXPECT_NE(rowImage(1), plain);
+    EXPECT_NE(rowImage(2), plain);
+    EXPECT_NE(rowImage(2), rowImage(1));
+    t.outline.clearMarks();
+    EXPECT_EQ(rowImage(1), plain);
+    EXPECT_EQ(rowImage(2), plain);
+}
+
 // After each sequence the view lays out exactly the rows the outline displays. Rows below closed
 // branches are mirrored only when their branch opens, so these sequences open branches whose rows
 // changed while they were closed.

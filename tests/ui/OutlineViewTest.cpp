@@ -273,6 +273,35 @@ TEST(OutlineView, HandsTheUsersActionsToTheOutline) {
              w.key(Qt::Key_Left);
          },
          {"A s*", "  A1", "    A1a", "  A2", "B"}},
+        {"plus expands",
+         [](World& w) {
+             w.click(w.A);
+             w.key(Qt::Key_Plus);
+         },
+         {"A +s*", "  A1", "    A1a", "  A2", "B"}},
+        {"minus collapses",
+         [](World& w) {
+             w.outline.setExpanded(w.A, true);
+             w.click(w.A);
+             w.key(Qt::Key_Minus);
+         },
+         {"A s*", "  A1", "    A1a", "  A2", "B"}},
+        {"page down goes to the last row, page up back to the first",
+         [](World& w) {
+             w.outline.setExpanded(w.A, true);
+             w.click(w.A);
+             w.key(Qt::Key_PageDown);
+             EXPECT_EQ(w.outline.focused(), w.B);
+             w.key(Qt::Key_PageUp);
+         },
+         {"A +s*", "  A1", "    A1a", "  A2", "B"}},
+        {"shift+end selects from the focused row to the last",
+         [](World& w) {
+             w.outline.setExpanded(w.A, true);
+             w.click(w.A1);
+             w.key(Qt::Key_End, Qt::ShiftModifier);
+         },
+         {"A +", "  A1 s", "    A1a", "  A2 s", "B s*"}},
         {"the button expands without selecting",
          [](World& w) {
              const QRect row = w.view.visualRect(w.model.indexOf(w.A));

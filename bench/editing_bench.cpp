@@ -14,7 +14,7 @@
 #include "platform/UnavailableHotKeyService.h"
 #include "ui/OutlineView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -216,13 +216,3 @@ BENCHMARK(BM_CopyPaste10000<WindowBench>)->Name("Window/CopyPaste10000")->Unit(b
 BENCHMARK(BM_Group10000<WindowBench>)->Name("Window/Group10000")->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

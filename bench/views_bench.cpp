@@ -10,7 +10,7 @@
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -169,13 +169,3 @@ VIEWS_BENCHMARK(BM_GotoLast);
 VIEWS_BENCHMARK(BM_SearchWithoutMatch);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,7 @@
 #include "platform/UnavailableHotKeyService.h"
 #include "ui/OutlineView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
@@ -120,13 +120,3 @@ BENCHMARK(BM_ExpandBranch)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,11 +1,7 @@
 // The window's layouts, skins, tips, timer and help commands, through its handlers and menus.
 #include "app/TForm1.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingDialogs.h"
-#include "fakes/RecordingHotKeyService.h"
-#include "fakes/RecordingShell.h"
-#include "fakes/RecordingTrayIcon.h"
-#include "fakes/StoppedClock.h"
+#include "fakes/RecordedWindowServices.h"
+#include "support/ScratchProgramFolder.h"
 #include "panels/SkinFile.h"
 #include "panels/Tips.h"
 #include "support/TestOutlines.h"
@@ -33,28 +29,18 @@ bool near(const QColor& drawn, const QColor& wanted) {
            std::abs(drawn.blue() - wanted.blue()) <= 12;
 }
 
-struct PanelsFixture : ::testing::Test {
-    fs::path folder;
-    RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys;
-    RecordingClipboard clipboard;
-    RecordingShell shell;
-    StoppedClock clock;
-    RecordingTrayIcon tray;
+struct PanelsFixture : ::testing::Test, RecordedWindowServices {
+    ScratchProgramFolder scratch{"look"};
+    const fs::path& folder = scratch.path();
     std::unique_ptr<TForm1> form;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-look-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
-        form = std::make_unique<TForm1>(folder.string() + "/", TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
+        form = std::make_unique<TForm1>(scratch.programFolder(), services());
         form->FormCreate();
         form->resize(739, 527);
     }
     void TearDown() override {
         form.reset();
-        fs::remove_all(folder);
     }
     void writeFile(const std::string& name, const std::string& text) { std::ofstream(folder / name) << text; }
     QWidget* widget(const char* name) const { return form->findChild<QWidget*>(name); }

@@ -3,13 +3,9 @@
 #include "app/TForm1.h"
 #include "collection/NodeStream.h"
 #include "ui/OutlineDragDrop.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingDialogs.h"
+#include "fakes/RecordedWindowServices.h"
 #include "fakes/RecordingDrives.h"
-#include "fakes/RecordingHotKeyService.h"
-#include "fakes/RecordingShell.h"
-#include "fakes/RecordingTrayIcon.h"
-#include "fakes/StoppedClock.h"
+#include "support/ScratchProgramFolder.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
 #include "support/TestOutlines.h"
@@ -46,32 +42,19 @@ void writeCollection(const fs::path& path, const Outline& outline) {
 }
 
 // A main window over a fresh program folder.
-struct TForm1Fixture : ::testing::Test {
-    fs::path folder;
-    RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys;
-    RecordingClipboard clipboard;
-    RecordingShell shell;
-    StoppedClock clock;
-    RecordingTrayIcon tray;
+struct TForm1Fixture : ::testing::Test, RecordedWindowServices {
+    ScratchProgramFolder scratch{"form"};
+    const fs::path& folder = scratch.path();
     RecordingDrives drives;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
 
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-form-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
-    }
     void TearDown() override {
         propForm.reset();
         form.reset();
-        fs::remove_all(folder);
     }
     void start() {
-        form = std::make_unique<TForm1>(folder.string() + "/",
-                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
+        form = std::make_unique<TForm1>(scratch.programFolder(), services());
         form->setDrives(drives);
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);

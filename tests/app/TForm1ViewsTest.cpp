@@ -5,13 +5,9 @@
 #include "collection/ItemType.h"
 #include "editing/EditingFixtures.h"
 #include "editing/OutlineStates.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingDialogs.h"
+#include "fakes/RecordedWindowServices.h"
 #include "fakes/RecordingDrives.h"
-#include "fakes/RecordingHotKeyService.h"
-#include "fakes/RecordingShell.h"
-#include "fakes/RecordingTrayIcon.h"
-#include "fakes/StoppedClock.h"
+#include "support/ScratchProgramFolder.h"
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
@@ -43,25 +39,15 @@ using Lines = std::vector<std::string>;
 // A (URL)
 // B (URL)
 //   B1 (URL)
-struct ViewsWindow : ::testing::Test {
-    fs::path folder;
-    RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys;
-    RecordingClipboard clipboard;
-    RecordingShell shell;
-    StoppedClock clock;
-    RecordingTrayIcon tray;
+struct ViewsWindow : ::testing::Test, RecordedWindowServices {
+    ScratchProgramFolder scratch{"views"};
+    const fs::path& folder = scratch.path();
     RecordingDrives drives;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-views-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
-        form = std::make_unique<TForm1>(folder.string() + "/",
-                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
+        form = std::make_unique<TForm1>(scratch.programFolder(), services());
         form->setDrives(drives);
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
@@ -74,7 +60,6 @@ struct ViewsWindow : ::testing::Test {
     void TearDown() override {
         propForm.reset();
         form.reset();
-        fs::remove_all(folder);
     }
     Outline& tree() { return form->LinksTree(); }
     OutlineView* view(const char* name) { return form->findChild<OutlineView*>(name); }

@@ -11,6 +11,7 @@
 #include "fakes/RecordingTrayIcon.h"
 #include "fakes/RecordingUrlCache.h"
 #include "fakes/StoppedClock.h"
+#include "support/ScratchProgramFolder.h"
 #include "platform/qt/QtClipboard.h"
 #include "support/TestOutlines.h"
 #include "ui/TLinkPropForm.h"
@@ -36,7 +37,8 @@ namespace {
 
 // A main window over a fresh program folder, its outline: A with child A1, and B; A focused.
 struct CaptureWindow : ::testing::Test {
-    fs::path folder;
+    ScratchProgramFolder scratch{"capture"};
+    const fs::path& folder = scratch.path();
     RecordingDialogs dialogs;
     RecordingHotKeyService hotKeys;
     QtClipboard clipboard;
@@ -50,12 +52,8 @@ struct CaptureWindow : ::testing::Test {
     std::vector<Node*> dialogItems;  // the item of every properties dialog that opened
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-capture-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
         form = std::make_unique<TForm1>(
-            folder.string() + "/",
+            scratch.programFolder(),
             TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache});
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
@@ -73,7 +71,6 @@ struct CaptureWindow : ::testing::Test {
         QGuiApplication::clipboard()->clear();
         propForm.reset();
         form.reset();
-        fs::remove_all(folder);
     }
     // The next properties dialog is closed as it opens, after noting its item.
     void closeNextDialog() {

@@ -4,12 +4,8 @@
 #include "collection/FileIO.h"
 #include "collection/ItemType.h"
 #include "collection/NodeStream.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingDialogs.h"
-#include "fakes/RecordingHotKeyService.h"
-#include "fakes/RecordingShell.h"
-#include "fakes/RecordingTrayIcon.h"
-#include "fakes/StoppedClock.h"
+#include "fakes/RecordedWindowServices.h"
+#include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
 
 #include <QTest>
@@ -32,21 +28,12 @@ ShellRequest newWindow(const std::string& url) {
 
 // A main window started over a collection whose items carry hot keys: "first" (inside a group) and
 // "second" share Ctrl+Alt+F5, another program holds "taken"'s Ctrl+Shift+F5, "bad" does not parse.
-struct HotKeyWindow : ::testing::Test {
-    fs::path folder;
-    RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys;
-    RecordingClipboard clipboard;
-    RecordingShell shell;
-    StoppedClock clock;
-    RecordingTrayIcon tray;
+struct HotKeyWindow : ::testing::Test, RecordedWindowServices {
+    ScratchProgramFolder scratch{"hotkeys"};
+    const fs::path& folder = scratch.path();
     std::unique_ptr<TForm1> form;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-hotkeys-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
         Outline collection;
         Node* group = addNamed(collection, nullptr, "group");
         item(collection, group, "first", "Ctrl+Alt+F5");
@@ -55,13 +42,11 @@ struct HotKeyWindow : ::testing::Test {
         item(collection, nullptr, "bad", "Ctrl+Foo");
         writeFileSafely((folder / "links.goto").string(), writeOutline(collection));
         hotKeys.heldElsewhere.insert(0x6074);
-        form = std::make_unique<TForm1>(folder.string() + "/",
-                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
+        form = std::make_unique<TForm1>(scratch.programFolder(), services());
         form->FormCreate();
     }
     void TearDown() override {
         form.reset();
-        fs::remove_all(folder);
     }
     static void item(Outline& outline, Node* parent, const std::string& name, const std::string& hotKey) {
         Node* n = addNamed(outline, parent, name);

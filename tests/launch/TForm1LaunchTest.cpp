@@ -2,12 +2,8 @@
 #include "app/TForm1.h"
 
 #include "collection/ItemType.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingDialogs.h"
-#include "fakes/RecordingHotKeyService.h"
-#include "fakes/RecordingShell.h"
-#include "fakes/RecordingTrayIcon.h"
-#include "fakes/StoppedClock.h"
+#include "fakes/RecordedWindowServices.h"
+#include "support/ScratchProgramFolder.h"
 #include "launch/BrowseSequences.h"
 #include "support/TestOutlines.h"
 
@@ -35,24 +31,14 @@ ShellRequest open(std::string file, std::string parameters = {}) {
 
 // A main window over a fresh program folder, its outline: A (URL, set #1), B (Folder, set #2),
 // C (URL, sets #3 and #4); A selected and focused.
-struct LaunchWindow : ::testing::Test {
-    fs::path folder;
-    RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys;
-    RecordingClipboard clipboard;
-    RecordingShell shell;
-    StoppedClock clock;
-    RecordingTrayIcon tray;
+struct LaunchWindow : ::testing::Test, RecordedWindowServices {
+    ScratchProgramFolder scratch{"launch"};
+    const fs::path& folder = scratch.path();
     std::unique_ptr<TForm1> form;
     Node *a = nullptr, *b = nullptr, *c = nullptr;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-launch-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
-        form = std::make_unique<TForm1>(folder.string() + "/",
-                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
+        form = std::make_unique<TForm1>(scratch.programFolder(), services());
         form->FormCreate();
         Outline& tree = form->LinksTree();
         tree.clear();
@@ -63,7 +49,6 @@ struct LaunchWindow : ::testing::Test {
     }
     void TearDown() override {
         form.reset();
-        fs::remove_all(folder);
     }
     Node* item(const std::string& name, std::int32_t type, const std::string& url, std::uint32_t sets) {
         Node* n = addNamed(form->LinksTree(), nullptr, name);

@@ -3,12 +3,8 @@
 #include "FormatCommands.h"
 
 #include "app/TForm1.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingDialogs.h"
-#include "fakes/RecordingHotKeyService.h"
-#include "fakes/RecordingShell.h"
-#include "fakes/RecordingTrayIcon.h"
-#include "fakes/StoppedClock.h"
+#include "fakes/RecordedWindowServices.h"
+#include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
 
 #include <QAction>
@@ -26,31 +22,20 @@ using ::testing::IsEmpty;
 
 namespace {
 
-struct FormatWindow : ::testing::Test {
-    fs::path folder;
-    RecordingDialogs dialogs;
-    RecordingHotKeyService hotKeys;
-    RecordingClipboard clipboard;
-    RecordingShell shell;
-    StoppedClock clock;
-    RecordingTrayIcon tray;
+struct FormatWindow : ::testing::Test, RecordedWindowServices {
+    ScratchProgramFolder scratch{"format"};
+    const fs::path& folder = scratch.path();
     RecordingCommandTarget target;
     std::unique_ptr<TForm1> form;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-format-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
-        form = std::make_unique<TForm1>(folder.string() + "/",
-                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray});
+        form = std::make_unique<TForm1>(scratch.programFolder(), services());
         form->FormCreate();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void TearDown() override {
         form.reset();
-        fs::remove_all(folder);
     }
     void giveTarget() {
         form->noteEditor().setCmdTargetSource([this] { return &target; });

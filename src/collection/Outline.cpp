@@ -1,6 +1,7 @@
 #include "Outline.h"
 
 #include <algorithm>
+#include <utility>
 
 Outline::Outline(bool multiSelect) : multiSelect_(multiSelect), root_(newNode()) {
     root_->states_ = NodeState::Initialized | NodeState::Visible | NodeState::Expanded;
@@ -311,7 +312,7 @@ void Outline::setSelected(Node* node, bool selected) {
         clearSelection();
     node->states_ ^= NodeState::Selected;
     selectedCount_ += selected ? 1 : -1;
-    notify([&](OutlineListener& l) { l.statesChanged(node); });
+    announceStates(node);
 }
 
 void Outline::clearSelection() {
@@ -322,7 +323,7 @@ void Outline::clearSelection() {
             n->states_ &= ~NodeState::Selected;
             --selectedCount_;
         }
-    notify([](OutlineListener& l) { l.allStatesChanged(); });
+    announceAllStates();
 }
 
 void Outline::selectAll() {
@@ -334,7 +335,7 @@ void Outline::selectAll() {
             ++selectedCount_;
         }
     });
-    notify([](OutlineListener& l) { l.allStatesChanged(); });
+    announceAllStates();
 }
 
 Node* Outline::firstSelected() const {
@@ -373,33 +374,36 @@ void Outline::setExpanded(Node* node, bool expanded) {
     if (!node || node == root_ || node->isExpanded() == expanded)
         return;
     node->states_ ^= NodeState::Expanded;
-    notify([&](OutlineListener& l) { l.statesChanged(node); });
+    ++shapeChanges_;
+    announceStates(node);
 }
 
 void Outline::setExpandedAll(bool expanded) {
+    ++shapeChanges_;
     forEach([expanded](Node* n) {
         if (expanded)
             n->states_ |= NodeState::Expanded;
         else
             n->states_ &= ~NodeState::Expanded;
     });
-    notify([](OutlineListener& l) { l.allStatesChanged(); });
+    announceAllStates();
 }
 
 void Outline::setVisible(Node* node, bool visible) {
     if (!node || node == root_ || node->isVisible() == visible)
         return;
     node->states_ ^= NodeState::Visible;
+    ++shapeChanges_;
     if (node->parent_ != root_)
         updateChildFlags(node->parent_);
-    notify([&](OutlineListener& l) { l.statesChanged(node); });
+    announceStates(node);
 }
 
 void Outline::setMark(Node* node, ClipboardMark mark) {
     if (!node || node->mark_ == mark)
         return;
     node->mark_ = mark;
-    notify([&](OutlineListener& l) { l.statesChanged(node); });
+    announceStates(node);
 }
 
 void Outline::clearMarks() {
@@ -409,11 +413,13 @@ void Outline::clearMarks() {
         n->mark_ = ClipboardMark::None;
     });
     if (changed)
-        notify([](OutlineListener& l) { l.allStatesChanged(); });
+        announceAllStates();
 }
 
 void Outline::setBase(Node* node, const NodeBase& base) {
     bool wasSelected = node->isSelected();
+    if ((node->states_ ^ base.states) & (NodeState::Expanded | NodeState::Visible))
+        ++shapeChanges_;
     node->states_ = base.states;
     if (!multiSelect_)
         node->states_ &= ~NodeState::Selected;
@@ -422,7 +428,7 @@ void Outline::setBase(Node* node, const NodeBase& base) {
     node->alignment_ = base.alignment;
     node->checkState_ = base.checkState;
     node->checkType_ = base.checkType;
-    notify([&](OutlineListener& l) { l.statesChanged(node); });
+    announceStates(node);
 }
 
 NodeBase Outline::base(const Node* node) const {
@@ -434,7 +440,7 @@ void Outline::recordChanged(Node* node) {
 }
 
 void Outline::repaintAll() {
-    notify([](OutlineListener& l) { l.allStatesChanged(); });
+    announceAllStates();
 }
 
 void Outline::beginUpdate() {
@@ -444,7 +450,30 @@ void Outline::beginUpdate() {
 }
 
 void Outline::endUpdate() {
-    if (--updateDepth_ == 0)
+    if (--updateDepth_ == 0) {
+        ++shapeChanges_;
         for (OutlineListener* l : listeners_)
             l->reset();
+    }
+}
+
+void Outline::beginStatesUpdate() { ++statesUpdateDepth_; }
+
+void Outline::endStatesUpdate() {
+    if (--statesUpdateDepth_ == 0 && std::exchange(statesChangedInUpdate_, false))
+        notify([](OutlineListener& l) { l.allStatesChanged(); });
+}
+
+void Outline::announceStates(Node* node) {
+    if (statesUpdateDepth_ > 0)
+        statesChangedInUpdate_ = true;
+    else
+        notify([&](OutlineListener& l) { l.statesChanged(node); });
+}
+
+void Outline::announceAllStates() {
+    if (statesUpdateDepth_ > 0)
+        statesChangedInUpdate_ = true;
+    else
+        notify([](OutlineListener& l) { l.allStatesChanged(); });
 }

@@ -190,6 +190,14 @@ public:
     // listeners get aboutToReset at the start and reset at the end.
     void beginUpdate();
     void endUpdate();
+    // Bulk changes of node states (selection, expansion, visibility, marks): between
+    // beginStatesUpdate and the matching endStatesUpdate no statesChanged is announced, and listeners
+    // get one allStatesChanged at the end when anything changed. Other changes are announced as usual.
+    void beginStatesUpdate();
+    void endStatesUpdate();
+    // Counts the changes of expansion and visibility (and resets), so that a listener hearing
+    // allStatesChanged can tell whether the displayed rows may have changed or only selection and marks.
+    std::uint64_t shapeChanges() const { return shapeChanges_; }
 
 private:
     Node* newNode();
@@ -204,6 +212,8 @@ private:
             for (OutlineListener* l : listeners_)
                 f(*l);
     }
+    void announceStates(Node* node);
+    void announceAllStates();
     void resolveTarget(Node* target, AttachMode mode, Node*& parent, int& row) const;
 
     bool multiSelect_;
@@ -211,7 +221,22 @@ private:
     Node* focused_ = nullptr;
     int selectedCount_ = 0;
     int updateDepth_ = 0;
+    int statesUpdateDepth_ = 0;
+    bool statesChangedInUpdate_ = false;
+    std::uint64_t shapeChanges_ = 0;
     std::vector<OutlineListener*> listeners_;
+};
+
+// RAII helper for beginStatesUpdate/endStatesUpdate.
+class OutlineStatesUpdate {
+public:
+    explicit OutlineStatesUpdate(Outline& outline) : outline_(outline) { outline_.beginStatesUpdate(); }
+    ~OutlineStatesUpdate() { outline_.endStatesUpdate(); }
+    OutlineStatesUpdate(const OutlineStatesUpdate&) = delete;
+    OutlineStatesUpdate& operator=(const OutlineStatesUpdate&) = delete;
+
+private:
+    Outline& outline_;
 };
 
 // RAII helper for beginUpdate/endUpdate.

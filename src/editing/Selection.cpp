@@ -58,7 +58,7 @@ void SelectAllVisible(Outline& outline) {
         if (!n->isSelected())
             unselected.push_back(n);
     });
-    changeStates(outline, unselected.size(), [&] {
+    changeSelection(outline, unselected.size(), [&] {
         for (Node* n : unselected)
             outline.setSelected(n, true);
     });
@@ -74,7 +74,7 @@ void UnselectAll(Outline& outline) {
 }
 
 void Invert(Outline& outline) {
-    changeStates(outline, static_cast<std::size_t>(outline.totalCount()), [&outline] {
+    changeSelection(outline, static_cast<std::size_t>(outline.totalCount()), [&outline] {
         outline.forEach([&outline](Node* n) { outline.setSelected(n, !n->isSelected()); });
     });
 }
@@ -100,7 +100,7 @@ void selectDisplayedRange(Outline& outline, Node* from, Node* to, bool addToSele
     std::vector<Node*> range{from};
     for (Node* n = from; n != to && (n = nextDisplayed(outline, n));)
         range.push_back(n);
-    changeStates(outline, range.size(), [&] {
+    changeSelection(outline, range.size(), [&] {
         for (Node* n : range)
             outline.setSelected(n, true);
     });

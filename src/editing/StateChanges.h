@@ -11,12 +11,23 @@
 inline constexpr std::size_t kItemsAnnouncedOneByOne = 64;
 
 // Runs `change`, which changes the states of about `items` items, as one bulk change of the outline
-// when they are more than kItemsAnnouncedOneByOne.
+// when they are more than kItemsAnnouncedOneByOne: listeners rebuild what they show.
 template <class Change> void changeStates(Outline& outline, std::size_t items, Change&& change) {
     if (items <= kItemsAnnouncedOneByOne) {
         change();
         return;
     }
     OutlineUpdate update(outline);
+    change();
+}
+
+// The same for a change of the selection alone: above kItemsAnnouncedOneByOne items, listeners hear
+// one allStatesChanged, so a view repaints without laying its rows out again.
+template <class Change> void changeSelection(Outline& outline, std::size_t items, Change&& change) {
+    if (items <= kItemsAnnouncedOneByOne) {
+        change();
+        return;
+    }
+    OutlineStatesUpdate update(outline);
     change();
 }

@@ -185,6 +185,7 @@ void OutlineView::beforeMarkChange() {
 
 void OutlineView::mirrorAll(bool fresh) {
     Mirroring mirroring(mirroring_);
+    mirroredShape_ = outline_.shapeChanges();
     bulkMirror_ = true;
     layoutScheduled_ = false;
     mirrorBranch(outline_.root(), fresh);
@@ -231,8 +232,20 @@ void OutlineView::nodeMoved(Node* node) {
     mirrorFocus();
 }
 
+void OutlineView::allStatesChanged() {
+    if (mirroredShape_ != outline_.shapeChanges()) {
+        mirrorAll();
+        return;
+    }
+    mirrorFocus();
+    viewport()->update();
+}
+
 void OutlineView::statesChanged(Node* node) {
     Mirroring mirroring(mirroring_);
+    // One change is announced at a time, and this mirrors it: the rows stay in step.
+    if (mirroredShape_ + 1 == outline_.shapeChanges())
+        mirroredShape_ = outline_.shapeChanges();
     Node* parent = node->parent();
     if (parent != outline_.root()) {
         // A change of visibility may open or close the parent's branch, which mirrors this row too.

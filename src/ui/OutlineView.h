@@ -122,7 +122,7 @@ private:
         }
         void nodeMoved(Node* node) override { view_.nodeMoved(node); }
         void statesChanged(Node* node) override { view_.statesChanged(node); }
-        void allStatesChanged() override { view_.mirrorAll(); }
+        void allStatesChanged() override { view_.allStatesChanged(); }
         void focusChanged(Node* previous, Node* current) override { view_.focusChanged(previous, current); }
         void reset() override { view_.outlineReset(); }
 
@@ -135,6 +135,9 @@ private:
     void nodeAboutToBeMoved(Node* node, Node* newParent, int destinationRow);
     void nodeMoved(Node* node);
     void statesChanged(Node* node);
+    // Rows are mirrored again only when expansion or visibility may have changed; a new selection or
+    // new marks need a repaint only.
+    void allStatesChanged();
     void focusChanged(Node* previous, Node* current);
     void outlineReset();
 
@@ -184,6 +187,7 @@ private:
     int mirroring_ = 0;
     bool bulkMirror_ = false;
     bool layoutScheduled_ = false;
+    std::uint64_t mirroredShape_ = 0;  // the outline's shapeChanges() the rows are mirrored for
     Listener listener_{*this};
     int handlingInput_ = 0;
     std::optional<QPersistentModelIndex> pendingFocus_;

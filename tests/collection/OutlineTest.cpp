@@ -174,6 +174,30 @@ TEST_F(OutlineFixture, BulkChangesAreAnnouncedOnce) {
     outline.removeListener(&rec);
 }
 
+TEST_F(OutlineFixture, AStatesBatchEndsWithOneAllStatesAndCountsShapeChanges) {
+    RecordingListener rec;
+    outline.addListener(&rec);
+    const std::uint64_t before = outline.shapeChanges();
+    {
+        OutlineStatesUpdate batch(outline);
+        outline.setSelected(A, true);
+        outline.setMark(B, ClipboardMark::Copy);
+        outline.selectAll();
+        Node* n = addNamed(outline, B, "n");  // not a state: announced as it happens
+        outline.setSelected(n, true);
+    }
+    EXPECT_EQ(outline.shapeChanges(), before) << "selection and marks leave the displayed rows as they are";
+    { OutlineStatesUpdate nothingChanges(outline); }
+    {
+        OutlineStatesUpdate batch(outline);
+        outline.setExpanded(A, true);
+        outline.setVisible(A2, false);
+    }
+    EXPECT_EQ(outline.shapeChanges(), before + 2);
+    EXPECT_THAT(rec.events, ElementsAre("will insert B#0", "inserted B#0", "all states", "all states"));
+    outline.removeListener(&rec);
+}
+
 TEST_F(OutlineFixture, SwapContentsExchangesNodesFocusAndSelection) {
     Outline other;
     Node* x = addNamed(other, nullptr, "x");

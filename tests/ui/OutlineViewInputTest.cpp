@@ -206,6 +206,15 @@ TEST(OutlineViewMirror, ShowsTheDisplayedRowsAfterBulkChanges) {
          {expand("B"), [](Outline& o) { o.setVisible(named(o, "B1"), false); },
           [](Outline& o) { o.setVisible(named(o, "B1"), true); }}},
         {"an item added under a leaf", {ExpandAll, [](Outline& o) { addNamed(o, named(o, "C"), "C1"); }, expand("C")}},
+        {"branches opened and a row hidden inside one batch of state changes",
+         {[](Outline& o) {
+              OutlineStatesUpdate batch(o);
+              o.setExpanded(named(o, "A"), true);
+              o.setExpanded(named(o, "A1"), true);
+              o.setVisible(named(o, "A2"), false);
+          }}},
+        {"a selection of every row in a batch, then a branch opened",
+         {ExpandAll, SelectAll, collapse("A"), Invert, expand("A")}},
         {"a branch moved into a closed one and opened there",
          {ExpandAll, collapse("B"), [](Outline& o) { o.moveNode(named(o, "A1"), named(o, "B"), AttachMode::LastChild); },
           expand("B")}},

@@ -9,13 +9,13 @@
 #include <cstddef>
 #include <optional>
 
+// Up to this many changed items are announced one by one.
+inline constexpr std::size_t kItemsAnnouncedOneByOne = 64;
+
 class BulkChange {
 public:
-    // From this many items on, a change is one batch.
-    static constexpr std::size_t kBatchFrom = 64;
-
     BulkChange(Outline& tree, std::size_t items) {
-        if (items >= kBatchFrom)
+        if (items > kItemsAnnouncedOneByOne)
             batch_.emplace(tree);
     }
 

@@ -4,20 +4,14 @@
 #pragma once
 
 #include "collection/Outline.h"
+#include "editing/BulkChange.h"
 
 #include <cstddef>
-
-// Up to this many changed items are announced one by one.
-inline constexpr std::size_t kItemsAnnouncedOneByOne = 64;
 
 // Runs `change`, which changes the states of about `items` items, as one bulk change of the outline
 // when they are more than kItemsAnnouncedOneByOne: listeners rebuild what they show.
 template <class Change> void changeStates(Outline& outline, std::size_t items, Change&& change) {
-    if (items <= kItemsAnnouncedOneByOne) {
-        change();
-        return;
-    }
-    OutlineUpdate update(outline);
+    BulkChange batch(outline, items);
     change();
 }
 

@@ -60,7 +60,7 @@ TEST(BulkChange, ManyItemsAreOneBatchAFewAreAnnouncedOneByOne) {
             commands.PasteNode();
         },
     };
-    const int many = static_cast<int>(BulkChange::kBatchFrom) + 6;
+    const int many = static_cast<int>(kItemsAnnouncedOneByOne) + 6;
     for (std::size_t c = 0; c < std::size(commands); ++c) {
         SCOPED_TRACE(c);
         for (bool batched : {false, true}) {

@@ -145,6 +145,7 @@ private:
     // node whose branch is open (expanded, with a visible child); only those rows are mirrored.
     // Marks the view still holds for rows below a closed branch may be out of date: they are set
     // again when the branch opens, so that a bulk change costs what is displayed, not what exists.
+    static bool hasVisibleChild(const Node* node);
     bool opensBranch(const Node* node) const;
     // Hides or shows the row and opens or closes its branch; true when the row shows an open branch.
     // `fresh`: the view holds no marks yet (after a reset), so none need reading.

@@ -72,15 +72,24 @@ void OutlineClipboard::PasteNode() {
 
 void OutlineClipboard::moveCutItems(Node* target) {
     const std::vector<Node*> items = reducedMarks(tree_);
-    BulkChange batch(tree_, items.size());
-    for (Node* item : items) {
-        if (item == target || tree_.isAncestorOf(item, target))
-            continue;
-        tree_.moveNode(item, target, AttachMode::LastChild);
+    {
+        BulkChange batch(tree_, items.size());
+        for (Node* item : items) {
+            if (item == target || tree_.isAncestorOf(item, target))
+                continue;
+            tree_.moveNode(item, target, AttachMode::LastChild);
+        }
     }
-    // The cut is done: the moved items are no longer on their way anywhere.
-    tree_.clearMarks();
-    marked_ = false;
+    // The cut is done, but the items are still what the clipboard holds: a further paste copies
+    // them, so they are marked as copied from now on.
+    std::vector<Node*> cut;
+    tree_.forEach([&cut](Node* n) {
+        if (n->mark() == ClipboardMark::Cut)
+            cut.push_back(n);
+    });
+    OutlineStatesUpdate marks(tree_);
+    for (Node* n : cut)
+        tree_.setMark(n, ClipboardMark::Copy);
 }
 
 void OutlineClipboard::pasteCopies(const std::vector<std::uint8_t>& block, Node* target) {

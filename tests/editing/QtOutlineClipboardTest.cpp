@@ -109,8 +109,9 @@ TEST_F(ClipboardTest, CutAndPasteMovesTheItemsButNeverIntoTheirOwnSubtree) {
         EXPECT_THAT(shape(program.links), ElementsAreArray(c.shape));
         EXPECT_FALSE(program.commands->cutPending());
         EXPECT_EQ(program.links.totalCount(), 5) << "moved, not copied";
+        EXPECT_EQ(named(program.links, "B")->mark(), ClipboardMark::Copy) << "still on the clipboard";
         program.commands->PasteNode();
-        EXPECT_EQ(program.links.totalCount(), 5) << "the cut is done";
+        EXPECT_EQ(program.links.totalCount(), 9) << "the cut is done: a further paste copies A with its subtree and B";
     }
 }
 

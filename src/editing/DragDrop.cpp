@@ -18,6 +18,9 @@ DropEffect dropEffectFor(DropKeys keys, bool ontoTheOutline) {
 }
 
 DropEffect LinksTreeDragDrop(Outline& linksTree, Outline& receiver, const Drop& drop, Dialogs& dialogs) {
+    // Data from another program (files from the file manager) is taken wherever it lands, and adds nothing.
+    if (drop.source == DragSource::Outside)
+        return drop.copyOffered ? DropEffect::Copy : DropEffect::Move;
     AttachMode mode = AttachMode::LastChild;
     switch (drop.position) {
     case DropPosition::Above:
@@ -34,8 +37,6 @@ DropEffect LinksTreeDragDrop(Outline& linksTree, Outline& receiver, const Drop& 
     }
     if (!drop.target)
         return DropEffect::None;
-    if (drop.source == DragSource::Outside)
-        return drop.copyOffered ? DropEffect::Copy : DropEffect::Move;
     if (drop.source != DragSource::Outline)
         return DropEffect::None;
 

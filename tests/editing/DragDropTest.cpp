@@ -97,7 +97,7 @@ TEST(LinksTreeDragDrop, OutsideDataAndSideTreeDragsAddNothing) {
     } cases[] = {
         {DragSource::Outside, true, DropPosition::On, DropEffect::Copy},  // files from the file manager
         {DragSource::Outside, false, DropPosition::Below, DropEffect::Move},
-        {DragSource::Outside, true, DropPosition::Nowhere, DropEffect::None},
+        {DragSource::Outside, true, DropPosition::Nowhere, DropEffect::Copy},  // taken wherever it lands
         {DragSource::SideTree, true, DropPosition::On, DropEffect::None},
     };
     for (const Case& c : cases) {

@@ -56,34 +56,34 @@ bool lessFolded(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::vector<std::string> FindFiles(const std::string& folder, const std::string& filter) {
-    std::vector<std::string> paths;
+FoundFiles FindFiles(const std::string& folder, const std::string& filter) {
+    FoundFiles found;
     fs::path path(folder);
     if (!path.has_filename())
         path = path.parent_path();  // "Info/" where a file named Info would pass for missing
     std::error_code error;
     if (!fs::exists(path, error) && !error)
-        return paths;
-    for (const fs::directory_entry& entry : fs::directory_iterator(path)) {
-        if (entry.is_directory())
+        return found;
+    fs::directory_iterator entry(path, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        std::error_code typeError;
+        if (entry->is_directory(typeError))
             continue;
-        const std::string name = entry.path().filename().string();
+        const std::string name = entry->path().filename().string();
         if (matchesAny(filter, name))
-            paths.push_back(entry.path().string());
+            found.paths.push_back(entry->path().string());
     }
-    std::sort(paths.begin(), paths.end(), lessFolded);
-    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
-    return paths;
+    found.complete = !error;
+    std::sort(found.paths.begin(), found.paths.end(), lessFolded);
+    found.paths.erase(std::unique(found.paths.begin(), found.paths.end()), found.paths.end());
+    return found;
 }
 
 void FillDir(Outline& dir, const std::string& programFolder, Dialogs& dialogs) {
-    std::vector<std::string> paths;
-    try {
-        paths = FindFiles(programFolder + "Info/", "*.goto");
-    } catch (const std::exception&) {
+    const FoundFiles found = FindFiles(programFolder + "Info/", "*.goto");
+    if (!found.complete)
         dialogs.showMessage(kFindFileFailed);
-    }
-    for (const std::string& path : paths)
+    for (const std::string& path : found.paths)
         CreateNewLink(dir, TreeKind::Dir, nullptr, path, fs::path(path).filename().string());
 }
 

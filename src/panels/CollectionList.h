@@ -17,12 +17,15 @@ inline constexpr std::uint32_t kCollectionListOddRowColor = 0xCCFFEE;
 
 // The files (not folders) of one folder whose names match one of the ";"-separated patterns ("*" and
 // "?" wildcards, letters compared without regard to case), hidden ones included, as full paths
-// sorted without regard to case. A missing folder gives no files; any other failure to list it (a file
-// in its place, no permission) throws std::filesystem::filesystem_error.
-std::vector<std::string> FindFiles(const std::string& folder, const std::string& filter);
+// sorted without regard to case. A missing folder gives no files.
+struct FoundFiles {
+    std::vector<std::string> paths;
+    bool complete = true;  // false when listing the folder failed (a file in its place, no permission), at once or part-way
+};
+FoundFiles FindFiles(const std::string& folder, const std::string& filter);
 
 // Fills `dir` with one entry per "*.goto" file of programFolder + "Info/": Name the file name, URL the
-// full path. A listing that fails shows kFindFileFailed and leaves the list empty.
+// full path. A listing that fails shows kFindFileFailed and goes on with the files found before.
 void FillDir(Outline& dir, const std::string& programFolder, Dialogs& dialogs);
 
 // Opens the focused entry's collection (the one being left is saved first); errors go to the

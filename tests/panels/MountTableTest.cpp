@@ -11,6 +11,10 @@ TEST(MountTable, KeepsTheFileSystemsAUserCaresAboutGroupedByType) {
         "/dev/nvme0n1p2 / ext4 rw,relatime 0 0\n"
         "tmpfs /run tmpfs rw 0 0\n"
         "/dev/nvme0n1p3 /home ext4 rw 0 0\n"
+        "/dev/nvme0n1p1 /boot/efi vfat rw 0 0\n"
+        "/dev/nvme0n1p4 /var ext4 rw 0 0\n"
+        "/dev/vda1 /etc/hosts ext4 rw 0 0\n"
+        "/dev/sdd1 /data ext4 rw 0 0\n"
         "/dev/loop3 /snap/core/1 squashfs ro 0 0\n"
         "/dev/sdb1 /media/user/USB\\040STICK vfat rw 0 0\n"
         "/dev/sr0 /media/cdrom iso9660 ro 0 0\n"
@@ -24,6 +28,7 @@ TEST(MountTable, KeepsTheFileSystemsAUserCaresAboutGroupedByType) {
     const std::vector<Drive> expected{
         {"/", DriveType::Fixed, ""},
         {"/home", DriveType::Fixed, ""},
+        {"/data", DriveType::Fixed, ""},
         {"/media/user/USB STICK", DriveType::Removable, ""},
         {"/media/cdrom", DriveType::CD, ""},
         {"/mnt/share", DriveType::Network, ""},

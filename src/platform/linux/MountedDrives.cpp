@@ -35,6 +35,16 @@ bool isMediaPlace(std::string_view mountPoint) {
     return startsWith(mountPoint, "/media/") || startsWith(mountPoint, "/run/media/") || startsWith(mountPoint, "/mnt/");
 }
 
+// The system's own folders: a disk mounted there (/boot, /var, a container's /etc/hosts) holds
+// nothing a user files links to.
+bool isSystemPlace(std::string_view mountPoint) {
+    for (std::string_view folder : {"/boot", "/efi", "/etc", "/usr", "/var", "/opt", "/tmp", "/snap", "/proc", "/sys",
+                                    "/dev", "/run"})
+        if (mountPoint == folder || startsWith(mountPoint, std::string(folder) + "/"))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 std::vector<Drive> ParseMountTable(std::string_view table) {
@@ -55,7 +65,7 @@ std::vector<Drive> ParseMountTable(std::string_view table) {
         else if (startsWith(device, "/dev/") && isMediaPlace(mountPoint) && !startsWith(mountPoint, "/mnt/"))
             drive.type = DriveType::Removable;
         else if (startsWith(device, "/dev/") && !startsWith(device, "/dev/loop") &&
-                 !isOneOf(type, {"squashfs", "devtmpfs"}))
+                 !isOneOf(type, {"squashfs", "devtmpfs"}) && !isSystemPlace(mountPoint))
             drive.type = DriveType::Fixed;
         else if (!isMediaPlace(mountPoint))
             continue;  // proc, sysfs, tmpfs, cgroup, overlay and the like

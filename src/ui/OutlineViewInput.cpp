@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <utility>
@@ -225,7 +226,10 @@ void OutlineView::scrollTo(const QModelIndex& index, ScrollHint hint) {
         if (rect.top() < 0 || rect.bottom() > viewport()->height() - 1)
             hint = PositionAtCenter;
     }
+    // Only vertically: the columns stay where the user scrolled them.
+    const int column = horizontalScrollBar()->value();
     QTreeView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(column);
 }
 
 void OutlineView::expandAll() {

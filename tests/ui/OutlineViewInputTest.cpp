@@ -156,6 +156,21 @@ TEST(OutlineViewMouse, AClickSelectsTheRowClickedWhenTheFocusCollapsesRowsAboveI
     EXPECT_THAT(selectedNames(t.outline), ElementsAre("B", "C")) << "shift+down extends from the row clicked";
 }
 
+TEST(OutlineViewScrolling, FocusingScrollsVerticallyOnly) {
+    Lines lines;
+    for (int i = 0; i < 100; ++i)
+        lines.push_back("item " + std::to_string(i));
+    Tree t(lines);
+    t.view.resize(300, 200);  // narrower than the columns
+    QScrollBar* columns = t.view.horizontalScrollBar();
+    columns->setValue(columns->maximum());
+    const int scrolledTo = columns->value();
+    ASSERT_GT(scrolledTo, 0);
+    t.outline.setFocused(named(t.outline, "item 90"));
+    EXPECT_EQ(columns->value(), scrolledTo);
+    EXPECT_GT(t.view.verticalScrollBar()->value(), 0) << "the item was scrolled into view";
+}
+
 TEST(OutlineViewPainting, SelectedRowsAreTintedFromTheOutline) {
     Tree t({"A", "B"});
     t.outline.setSelected(named(t.outline, "B"), true);

@@ -6,27 +6,18 @@
 #include <iostream>
 #include <string>
 
-namespace {
-
-void save(const std::string& path, const SessionBytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << "usage: make_session_seeds <firefox-corpus-dir> <chromium-corpus-dir>\n";
         return 2;
     }
     const std::string firefox = argv[1], chromium = argv[2];
-    save(firefox + "/two-windows.jsonlz4",
+    saveSessionFile(firefox + "/two-windows.jsonlz4",
          mozLz4(R"({"windows":[{"tabs":[{"entries":[{"url":"https://a.example/","title":"A"},)"
                 R"({"url":"https://a.example/2","title":"A2"}],"index":2},{"entries":[{"url":"about:blank"}]}]},)"
                 R"({"tabs":[{"entries":[{"url":"https://b.example/","title":"B"}],"index":1}],"selected":1}],)"
                 R"("_closedWindows":[]})"));
-    save(firefox + "/empty.jsonlz4", mozLz4(R"({"windows":[]})"));
+    saveSessionFile(firefox + "/empty.jsonlz4", mozLz4(R"({"windows":[]})"));
 
     SnssWriter twoWindows;
     twoWindows.setTabWindow(1, 11)
@@ -41,7 +32,7 @@ int main(int argc, char** argv) {
         .updateTabNavigation(12, 0, "https://b.example/", u"B \u00E9")
         .updateTabNavigation(21, 0, "https://c.example/", u"C")
         .setSelectedNavigationIndex(21, 0);
-    save(chromium + "/two-windows.snss", twoWindows.bytes());
+    saveSessionFile(chromium + "/two-windows.snss", twoWindows.bytes());
     SnssWriter pruned(1);
     pruned.setTabWindow(3, 31)
         .updateTabNavigation(31, 0, "https://p.example/0", u"0")
@@ -52,6 +43,6 @@ int main(int argc, char** argv) {
         .setTabWindow(4, 41)
         .tabClosed(31)
         .windowClosed(4);
-    save(chromium + "/pruned-v1.snss", pruned.bytes());
+    saveSessionFile(chromium + "/pruned-v1.snss", pruned.bytes());
     return 0;
 }

@@ -10,16 +10,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void save(const fs::path& path, const SessionBytes& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: make_browser_sessions HOME\n";
@@ -29,7 +19,7 @@ int main(int argc, char** argv) {
     fs::create_directories(home / ".mozilla/firefox");
     std::ofstream(home / ".mozilla/firefox/profiles.ini")
         << "[Profile0]\nName=default\nIsRelative=1\nPath=e2e.default\n";
-    save(home / ".mozilla/firefox/e2e.default/sessionstore-backups/recovery.jsonlz4",
+    saveSessionFile(home / ".mozilla/firefox/e2e.default/sessionstore-backups/recovery.jsonlz4",
          mozLz4(R"({"windows":[{"tabs":[{"entries":[{"url":"https://mail.example/","title":"Mail"}],"index":1},)"
                 R"({"entries":[{"url":"https://news.example/","title":"News"}],"index":1}]}]})"));
 
@@ -38,7 +28,7 @@ int main(int argc, char** argv) {
         .setTabWindow(2, 20)
         .updateTabNavigation(10, 0, "https://w1.example/", u"W1")
         .updateTabNavigation(20, 0, "https://w2.example/", u"W2");
-    save(home / ".config/chromium/Default/Sessions/Session_13360000000000000", chromium.bytes());
+    saveSessionFile(home / ".config/chromium/Default/Sessions/Session_13360000000000000", chromium.bytes());
     fs::create_symlink("e2e-host-1", home / ".config/chromium/SingletonLock");
     return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -98,3 +100,11 @@ private:
 
     SessionBytes bytes_;
 };
+
+// Writes a session file, making its folders.
+inline void saveSessionFile(const std::filesystem::path& path, const SessionBytes& bytes) {
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}

@@ -4,12 +4,15 @@
 #include "app/KeySequences.h"
 #include "app/TitleBox.h"
 #include "collection/ItemOperations.h"
+#include "collection/ItemType.h"
 #include "editing/FileDrop.h"
 #include "launch/HotKeyCommands.h"
 #include "platform/HotKeyService.h"
+#include "ui/ItemTypeImages.h"
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
+#include "ui/TRbStyleManager.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -276,6 +279,7 @@ QWidget* TForm1::buildSidePanel() {
     marksTreeView_ = new OutlineView(*marksModel_, sidePanel_);
     marksTreeView_->setObjectName("MarksTree");
     marksTreeView_->configureAsSideTree(172);
+    marksModel_->setHeaderImage(OutlineModel::NameColumn, ItemTypeImages::icon(ItemType::Url));
     sidePanel_->addTab(dirTreeView_, "Files");
     sidePanel_->addTab(marksTreeView_, "Tags");
     sidePanel_->setTabVisible(0, false);  // the "Files" tab button is hidden: the panel shows "Tags"
@@ -376,6 +380,7 @@ void TForm1::FormCreate() {
     FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
     SetFlags(linksTree_);                                  // 14.
+    timedItems_.refresh();
     if (const Node* item = TitleBox::startItem(linksTree_)) // 15.
         titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(item)));
     Panel4Resize();                                        // 16.
@@ -443,6 +448,7 @@ void TForm1::filesDropped(const std::vector<std::string>& paths) { FilesDropped(
 
 void TForm1::setLinkPropForm(TLinkPropForm* form) {
     linkPropForm_ = form;
+    rbStyleManager1_->registerControl(linkPropFormBackground(), TRbStyleManager::Kind::Panel);
     // A name stored for the focused item goes into the title box too, or the next focus move would
     // give the item its old name back.
     connect(form, &TLinkPropForm::nameStored, this, [this](Node* item) {

@@ -176,6 +176,7 @@ private:
     // The skinned controls, the tip line and the timer (TForm1Panels.cpp).
     void setUpLook();
     void applyLayout(Layout layout);
+    QWidget* linkPropFormBackground() const;
     Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
     // The trees' key and mouse handlers (TForm1Views.cpp).
     void setUpViews();

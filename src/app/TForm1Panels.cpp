@@ -87,13 +87,8 @@ void TForm1::LoadSkin(int index) {
     std::vector<QWidget*> panels;
     for (const char* name : kSkinGradientPanels)
         panels.push_back(findChild<QWidget*>(name));
-    if (linkPropForm_) {
-        // The properties dialog's background panel, or the dialog itself where it has none.
-        QWidget* background = linkPropForm_->findChild<QWidget*>("RbPanel1");
-        background = background ? background : linkPropForm_;
-        rbStyleManager1_->registerControl(background, TRbStyleManager::Kind::Panel);
+    if (QWidget* background = linkPropFormBackground())
         panels.push_back(background);
-    }
     for (QWidget* panel : panels)
         rbStyleManager1_->setGradientTo(panel, rbStyleManager1_->style().Colors.DefaultTo);
     rbStyleManager1_->apply();
@@ -136,4 +131,12 @@ void TForm1::WelcomeUser_mClick() { WelcomeUser(services_.shell, programFolder_,
 void TForm1::About1Click() {
     if (aboutForm_)
         aboutForm_->exec();
+}
+
+// The properties dialog's background panel, or the dialog itself where it has none.
+QWidget* TForm1::linkPropFormBackground() const {
+    if (!linkPropForm_)
+        return nullptr;
+    QWidget* background = linkPropForm_->findChild<QWidget*>("RbPanel1");
+    return background ? background : linkPropForm_;
 }

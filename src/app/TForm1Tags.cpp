@@ -2,8 +2,10 @@
 // menu under "Get Local File Link".
 #include "app/TForm1.h"
 
+#include "collection/ItemType.h"
 #include "panels/CollectionList.h"
 #include "platform/linux/MountedDrives.h"
+#include "ui/ItemTypeImages.h"
 #include "ui/OutlineView.h"
 
 #include <QHeaderView>
@@ -23,14 +25,23 @@ OutlineView::RowBackground oddRows(std::uint32_t value) {
     return [colour = fromColorValue(value)](const QModelIndex& index) { return index.row() % 2 ? colour : QColor(); };
 }
 
+// Drives and folders in the style's pictures; files by their kind, in the item-type pictures where
+// one fits and in the desktop's icon theme otherwise, so that the kinds can be told apart.
 QIcon driveMenuIcon(const QStyle& style, int image) {
+    const QIcon file = style.standardIcon(QStyle::SP_FileIcon);
     switch (image) {
     case 0: return style.standardIcon(QStyle::SP_DriveFDIcon);
     case 1: return style.standardIcon(QStyle::SP_DriveHDIcon);
     case 2: return style.standardIcon(QStyle::SP_DriveCDIcon);
     case 3: return style.standardIcon(QStyle::SP_DirIcon);
+    case 5: return ItemTypeImages::icon(ItemType::Url);
+    case 6: return ItemTypeImages::icon(ItemType::Note);
+    case 7: return ItemTypeImages::icon(ItemType::SavedPage);
+    case 8: return QIcon::fromTheme(QStringLiteral("package-x-generic"), file);
+    case 9: return ItemTypeImages::icon(ItemType::Application);
+    case 10: return QIcon::fromTheme(QStringLiteral("audio-x-generic"), file);
     case -1: return {};
-    default: return style.standardIcon(QStyle::SP_FileIcon);
+    default: return file;
     }
 }
 

@@ -37,6 +37,9 @@ public:
     // document order: a balloon when Remind is set, a launch when Execute is set, and Fired := 255 in
     // any case.
     void fire(const Clock& clock, const TimedActionServices& services);
+    // Fired flags were changed without an announcement (SetFlags clears them all): the next tick
+    // walks the outline again.
+    void refresh() { changed(); }
 
 private:
     void rebuild();

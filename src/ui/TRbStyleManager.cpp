@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr const char* kGradientTo = "rbGradientTo";
@@ -43,6 +45,7 @@ void TRbStyleManager::registerControl(QWidget* control, Kind kind) {
     if (kind == Kind::Panel && !control->property(kGradientTo).isValid())
         control->setProperty(kGradientTo, style_.Colors.DefaultTo);
     controls_.push_back({control, kind});
+    restyle(controls_.back(), font());  // a control registered late (a dialog) starts in the current look
 }
 
 void TRbStyleManager::setGradientTo(QWidget* panel, std::int32_t color) {
@@ -86,17 +89,27 @@ QString TRbStyleManager::styleSheetFor(QWidget* widget, Kind kind) const {
     return {};
 }
 
-void TRbStyleManager::apply() {
+QFont TRbStyleManager::font() const {
     QFont font(QString::fromStdString(style_.Font.Name));
-    font.setPixelSize(style_.Font.Height > 0 ? style_.Font.Height : 11);
+    // A negative height, as many skins write it, is the glyphs' height; either way it is in pixels.
+    const int height = std::abs(style_.Font.Height);
+    font.setPixelSize(height > 0 ? height : 11);
     font.setBold(style_.Font.Bold);
     font.setItalic(style_.Font.Italic);
     font.setUnderline(style_.Font.Underline);
     font.setStrikeOut(style_.Font.StrikeOut);
-    for (const Control& control : controls_) {
-        if (!control.widget)
-            continue;
-        control.widget->setFont(font);
-        control.widget->setStyleSheet(styleSheetFor(control.widget, control.kind));
-    }
+    return font;
+}
+
+void TRbStyleManager::restyle(const Control& control, const QFont& font) const {
+    if (!control.widget)
+        return;
+    control.widget->setFont(font);
+    control.widget->setStyleSheet(styleSheetFor(control.widget, control.kind));
+}
+
+void TRbStyleManager::apply() {
+    const QFont current = font();
+    for (const Control& control : controls_)
+        restyle(control, current);
 }

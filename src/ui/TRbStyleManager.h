@@ -5,6 +5,7 @@
 #include "panels/SkinFile.h"
 
 #include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 
@@ -26,7 +27,8 @@ public:
     // file") and then keeps the style it had.
     void LoadFromFile(const std::string& path);
 
-    // Registers a control once; a panel starts with the style's gradient end colour as its own.
+    // Registers a control once and gives it the current look; a panel starts with the style's
+    // gradient end colour as its own.
     void registerControl(QWidget* control, Kind kind);
     // A panel's own gradient end colour (0x00BBGGRR), used by the next apply.
     void setGradientTo(QWidget* panel, std::int32_t color);
@@ -42,6 +44,8 @@ private:
         Kind kind;
     };
     QString styleSheetFor(QWidget* widget, Kind kind) const;
+    QFont font() const;
+    void restyle(const Control& control, const QFont& font) const;
 
     SkinStyle style_;
     std::vector<Control> controls_;

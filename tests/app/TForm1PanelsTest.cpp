@@ -97,6 +97,14 @@ TEST_F(PanelsFixture, ASkinWithoutKeysShowsTheErrorAndKeepsTheLook) {
     EXPECT_EQ(styleSheets(), before);
 }
 
+TEST_F(PanelsFixture, TheSkinsFontHeightIsInPixelsWrittenNegativeOrPositive) {
+    for (int height : {-13, 15}) {
+        writeFile("orange.rbs", "[RbControls]\nTFontNHeight=" + std::to_string(height) + "\n");
+        form->Orange1Click();
+        EXPECT_EQ(widget("RbPanel3")->font().pixelSize(), std::abs(height));
+    }
+}
+
 TEST_F(PanelsFixture, ManualAndAutoplayedTipsShareOnePositionAndWrap) {
     EXPECT_TRUE(form->actionFor("AutoplayTips1Click")->isChecked());
     form->actionFor("ShowNextTip1Click")->trigger();           // tip 1

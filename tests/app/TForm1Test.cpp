@@ -370,6 +370,7 @@ TEST_F(TForm1Fixture, TheSidePanelsAreFilledAtStartWithTheirOddRowsColoured) {
     EXPECT_THAT(shape(form->MarksTree()), ElementsAre("Beta", "alpha", "Gamma"));
     EXPECT_EQ(form->MarksTree().focused(), form->MarksTree().first());
     EXPECT_EQ(form->marksTreeView()->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_FALSE(form->marksTreeView()->model()->headerData(0, Qt::Horizontal, Qt::DecorationRole).value<QIcon>().isNull());
     EXPECT_EQ(rowColour(form->marksTreeView(), 1), QColor(0xEE, 0xEE, 0xFF));
     EXPECT_NE(rowColour(form->marksTreeView(), 2), QColor(0xEE, 0xEE, 0xFF));
     EXPECT_EQ(rowColour(form->dirTreeView(), 1), QColor(0xEE, 0xFF, 0xCC));

@@ -1,5 +1,6 @@
 #include "panels/TimedActions.h"
 
+#include "collection/ItemOperations.h"
 #include "collection/NodeStream.h"
 #include "launch/Launcher.h"
 
@@ -136,6 +137,18 @@ TEST_F(TimerFixture, ChangesBetweenTicksAreSeenByTheNextTick) {
     balloons.clear();
     tick("10:02:00");
     EXPECT_EQ(balloons, std::vector<std::string>{"Notification:|Loaded is about to be opened|10"});
+}
+
+TEST_F(TimerFixture, ItemsWhoseFlagsAreClearedFireAfterARefresh) {
+    // A collection saved after its reminders fired; the window clears the flags after loading it,
+    // and a tick may already have come (a message box during start-up runs the timer).
+    Node* saved = addTimed(nullptr, "Saved", "13:00", "+", "");
+    saved->data.Fired = 255;
+    tick("12:59:00");
+    SetFlags(outline);
+    timed.refresh();
+    tick("13:00:00");
+    EXPECT_EQ(balloons, std::vector<std::string>{"Notification:|Saved is about to be opened|10"});
 }
 
 TEST_F(TimerFixture, AnActionThatDeletesItemsLeavesTheOtherDueItemsFiring) {

@@ -2,13 +2,11 @@
 #include "app/KeySequences.h"
 #include "app/TForm1.h"
 #include "collection/NodeStream.h"
+#include "support/TestOutlines.h"
+#include "support/WindowUnderTest.h"
 #include "ui/OutlineDragDrop.h"
-#include "fakes/RecordedWindowServices.h"
-#include "fakes/RecordingDrives.h"
-#include "support/ScratchProgramFolder.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
-#include "support/TestOutlines.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -42,24 +40,10 @@ void writeCollection(const fs::path& path, const Outline& outline) {
 }
 
 // A main window over a fresh program folder.
-struct TForm1Fixture : ::testing::Test, RecordedWindowServices {
-    ScratchProgramFolder scratch{"form"};
+struct TForm1Fixture : ::testing::Test, WindowUnderTest {
+    TForm1Fixture() : WindowUnderTest("form") {}
     const fs::path& folder = scratch.path();
-    RecordingDrives drives;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TLinkPropForm> propForm;
 
-    void TearDown() override {
-        propForm.reset();
-        form.reset();
-    }
-    void start() {
-        form = std::make_unique<TForm1>(scratch.programFolder(), services());
-        form->setDrives(drives);
-        form->FormCreate();
-        propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
-        form->setLinkPropForm(propForm.get());
-    }
     std::string path(const std::string& name) const { return (folder / name).string(); }
     // Starts with a collection of top-level items of these names.
     void startWith(const std::vector<std::string>& names) {

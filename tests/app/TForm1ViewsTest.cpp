@@ -5,9 +5,7 @@
 #include "collection/ItemType.h"
 #include "editing/EditingFixtures.h"
 #include "editing/OutlineStates.h"
-#include "fakes/RecordedWindowServices.h"
-#include "fakes/RecordingDrives.h"
-#include "support/ScratchProgramFolder.h"
+#include "support/WindowUnderTest.h"
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
@@ -39,27 +37,15 @@ using Lines = std::vector<std::string>;
 // A (URL)
 // B (URL)
 //   B1 (URL)
-struct ViewsWindow : ::testing::Test, RecordedWindowServices {
-    ScratchProgramFolder scratch{"views"};
-    const fs::path& folder = scratch.path();
-    RecordingDrives drives;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TLinkPropForm> propForm;
+struct ViewsWindow : ::testing::Test, WindowUnderTest {
+    ViewsWindow() : WindowUnderTest("views") {}
 
     void SetUp() override {
-        form = std::make_unique<TForm1>(scratch.programFolder(), services());
-        form->setDrives(drives);
-        form->FormCreate();
-        propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
-        form->setLinkPropForm(propForm.get());
+        start();
         form->showNormal();
         form->resize(900, 600);
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         use({"A", "B", "  B1"});
-    }
-    void TearDown() override {
-        propForm.reset();
-        form.reset();
     }
     Outline& tree() { return form->LinksTree(); }
     OutlineView* view(const char* name) { return form->findChild<OutlineView*>(name); }

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
     libx11-dev libxcb1-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libsqlite3-dev liblz4-dev

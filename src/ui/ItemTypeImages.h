@@ -1,6 +1,6 @@
 // The pictures of the item types: image n belongs to ItemType n (0 Group ... 12 CopyText, 13..19
-// spare neutral marks). They are drawn in code on a 16-by-16 grid, so they stay sharp at any size
-// and need no image plug-in at run time.
+// spare neutral marks). They are SVG files on a 16-by-16 grid (resources/images/, built into the
+// program), so they stay sharp at any size.
 #pragma once
 
 #include <QIcon>

@@ -271,7 +271,12 @@ private:
         if (!address.empty())
             if (const std::string xdgOpen = helper("xdg-open"); !xdgOpen.empty())
                 return call(xdgOpen, {address});
-        return fail("Cannot open " + (address.empty() ? std::string("a web browser") : inQuotes(address)) +
+        // xdg-open needs an address: a browser without one is started only through BROWSER or
+        // x-www-browser.
+        if (address.empty())
+            return fail("Cannot open a web browser: no web browser was found. Looked on PATH for the programs "
+                        "named in BROWSER and for x-www-browser (Debian's alternative for the default browser).");
+        return fail("Cannot open " + inQuotes(address) +
                     ": no web browser was found. Looked on PATH for the programs named in BROWSER, for "
                     "x-www-browser and for xdg-open (it comes with the package xdg-utils).");
     }

@@ -311,6 +311,9 @@ QWidget* TLinkPropForm::buildKeywordsTab() {
     hotCombo_ = new QComboBox(assign);
     hotCombo_->setObjectName(QStringLiteral("HotComboBox"));
     hotCombo_->setMaxVisibleItems(12);
+    // Styles that pop a list up around the current entry ignore the row count; a plain drop-down
+    // list keeps it.
+    hotCombo_->setStyleSheet(QStringLiteral("QComboBox#HotComboBox { combobox-popup: 0; }"));
     keyRow->addWidget(hotCombo_, 1);
     auto* getHotKey = plainButton(QStringLiteral("Assign"), assign);
     getHotKey->setObjectName(QStringLiteral("BtnGetHotKey"));

@@ -2,6 +2,7 @@
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingHotKeyService.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -265,6 +266,17 @@ TEST_F(TLinkPropFormTest, KeyListOffersTheNamedKeysOfTheListedCodesInOrderFirstO
     EXPECT_EQ(keys->count(), 105);
     EXPECT_FALSE(texts.contains(""));
     EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
+}
+
+TEST_F(TLinkPropFormTest, TheKeyListDropsDownTwelveRows) {
+    auto* keys = control<QComboBox>("HotComboBox");
+    form.show();
+    keys->showPopup();
+    const QAbstractItemView* list = keys->view();
+    const int rowHeight = list->sizeHintForRow(0);
+    ASSERT_GT(rowHeight, 0);
+    EXPECT_EQ(list->viewport()->height() / rowHeight, 12);
+    keys->hidePopup();
 }
 
 TEST_F(TLinkPropFormTest, OkWithoutChangesLeavesEveryFieldAsItWas) {

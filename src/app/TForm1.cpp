@@ -403,8 +403,11 @@ void TForm1::showOpenedFile() { openedFilePanel_->setText(QString::fromStdString
 void TForm1::focusChanged(Node* previous, Node* current) {
     if (previous)
         TitleBox::storeInto(linksTree_, previous, titleEdit_->currentText().toStdString());
-    if (current)
-        titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(current)));
+    if (!current)
+        return;
+    titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(current)));
+    if (state_.browser.automaticViewing)
+        BrowseIn1_mp_Click();  // "Browse Note": views the focused item
 }
 
 void TForm1::Panel4Resize() {

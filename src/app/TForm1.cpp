@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -114,6 +115,13 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     column->addWidget(buildHintLine());
     setCentralWidget(client);
     linksTree_.addListener(this);
+    // The busy cursor while a collection is read or written; it is gone before any error shows.
+    documents_.setBusyIndicator([](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
     setUpEditing();
     setUpLook();
     setUpViews();

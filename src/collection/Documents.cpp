@@ -7,7 +7,18 @@
 Documents::Documents(Outline& linksTree, std::string programFolder)
     : linksTree_(linksTree), programFolder_(std::move(programFolder)) {}
 
+Documents::BusyScope::BusyScope(Documents& documents) : documents_(documents) {
+    if (documents_.busyDepth_++ == 0 && documents_.busy_)
+        documents_.busy_(true);
+}
+
+Documents::BusyScope::~BusyScope() {
+    if (--documents_.busyDepth_ == 0 && documents_.busy_)
+        documents_.busy_(false);
+}
+
 void Documents::LoadTree(const std::string& path) {
+    BusyScope busy(*this);
     if (!currentPath_.empty())
         SaveTree(currentPath_);  // the collection being left is never lost
     if (!fileExists(path)) {
@@ -38,6 +49,7 @@ void Documents::LoadTree(const std::string& path) {
 }
 
 void Documents::SaveTree(const std::string& path) {
+    BusyScope busy(*this);
     writeFileSafely(path, writeOutline(linksTree_));
     currentPath_ = path;
 }

@@ -9,6 +9,7 @@
 #include "FileIO.h"
 #include "Outline.h"
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -57,10 +58,28 @@ public:
     // Closing the window: the collection is always written when there is a current path.
     void SaveOnClose();
 
+    // Told true when a collection starts being read or written and false when that ends, however
+    // it ends (before an error reaches the caller): the window shows a busy cursor meanwhile.
+    void setBusyIndicator(std::function<void(bool)> indicator) { busy_ = std::move(indicator); }
+
 private:
+    // Shows the program busy for its lifetime; nested uses show it once.
+    class BusyScope {
+    public:
+        explicit BusyScope(Documents& documents);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        Documents& documents_;
+    };
+
     std::string recoveryPathFor(const std::string& path) const;
 
     Outline& linksTree_;
     std::string programFolder_;
     std::string currentPath_;
+    std::function<void(bool)> busy_;
+    int busyDepth_ = 0;
 };

@@ -186,6 +186,25 @@ TEST_F(DocumentsFixture, ADamagedFileAtStartIsNeverOverwrittenAndLaterWorkIsKept
     EXPECT_EQ(shape(*readFile(path("links.recovered.goto"))).back(), "work after the failure");
 }
 
+TEST_F(DocumentsFixture, ReadingAndWritingShowTheProgramBusyUntilTheyEndHoweverTheyEnd) {
+    std::vector<std::string> events;
+    docs->setBusyIndicator([&events](bool busy) { events.push_back(busy ? "busy" : "idle"); });
+    writeBytes(path("Info/bad.goto"), damagedCollection());
+    auto run = [&events](const std::function<void()>& command) {
+        try {
+            command();
+        } catch (const std::exception&) {
+            events.push_back("error shown");
+        }
+    };
+    run([&] { docs->LoadTree(docs->defaultCollectionPath()); });  // missing: nothing read
+    run([&] { docs->SaveTree(path("Info/one.goto")); });
+    run([&] { docs->LoadTree(path("Info/bad.goto")); });         // saves the one being left, then fails
+    run([&] { docs->SaveTree(path("no such folder/x.goto")); });
+    EXPECT_THAT(events, ElementsAre("busy", "idle", "busy", "idle", "busy", "idle", "error shown", "busy", "idle",
+                                    "error shown"));
+}
+
 TEST_F(DocumentsFixture, ADamagedSecondCollectionLeavesBothFilesIntact) {
     writeBytes(path("Info/bad.goto"), damagedCollection());
     writeBytes(path("Info/bad.recovered.goto"), collectionWith({"an older recovery"}));

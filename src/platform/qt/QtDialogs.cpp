@@ -29,19 +29,24 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogReques
     return dialog.selectedFiles().front().toStdString();
 }
 
+// A message box with "OK". Its text is plain text, whatever it holds ("<" in a file name or an item's
+// text is not markup), and a carriage return breaks the line as the messages mean it to.
+void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
+    QString lines = qt(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, QApplication::applicationName(), lines, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 } // namespace
 
-void QtDialogs::showMessage(const std::string& text) {
-    QMessageBox::information(parent_, QApplication::applicationName(), qt(text));
-}
+void QtDialogs::showMessage(const std::string& text) { showBox(parent_, QMessageBox::Information, text); }
 
-void QtDialogs::showWarning(const std::string& text) {
-    QMessageBox::warning(parent_, QApplication::applicationName(), qt(text));
-}
+void QtDialogs::showWarning(const std::string& text) { showBox(parent_, QMessageBox::Warning, text); }
 
-void QtDialogs::showError(const std::string& text) {
-    QMessageBox::critical(parent_, QApplication::applicationName(), qt(text));
-}
+void QtDialogs::showError(const std::string& text) { showBox(parent_, QMessageBox::Critical, text); }
 
 std::optional<std::string> QtDialogs::askOpenFileName(const FileDialogRequest& request) {
     return runFileDialog(parent_, request, false);

@@ -20,6 +20,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -208,9 +209,11 @@ QWidget* TForm1::buildToolStrip() {
     tabs->setObjectName("PageControl3");
     tabs->setFixedHeight(71);
 
+    // The address box under its hint, between the "Address" label and the "Go" and "Google" buttons.
     auto* address = new QWidget(tabs);
-    auto* row = new QHBoxLayout(address);
-    row->setContentsMargins(4, 2, 4, 2);
+    auto* grid = new QGridLayout(address);
+    grid->setContentsMargins(4, 0, 4, 2);
+    grid->setVerticalSpacing(0);
     auto* addressLabel = new QPushButton("Address", address);
     addressLabel->setObjectName("AddressPanel");
     addressLabel->setFlat(true);
@@ -221,11 +224,12 @@ QWidget* TForm1::buildToolStrip() {
     addressBox->setMinimumWidth(300);
     setUpAddressBar(addressBox);
     auto* hint = new QLabel("Please enter Action name or URL to browse here...", address);
-    row->addWidget(addressLabel);
-    row->addWidget(addressBox, 1);
-    row->addWidget(button("Go", "RbButton2Click", address));
-    row->addWidget(button("Google", "RbButton16Click", address));
-    row->addWidget(hint);
+    grid->addWidget(hint, 0, 1);
+    grid->addWidget(addressLabel, 1, 0);
+    grid->addWidget(addressBox, 1, 1);
+    grid->addWidget(button("Go", "RbButton2Click", address), 1, 2);
+    grid->addWidget(button("Google", "RbButton16Click", address), 1, 3);
+    grid->setColumnStretch(1, 1);
     tabs->addTab(address, "Address");
 
     auto addButtons = [this, tabs](const auto& table, const char* title) {

@@ -7,14 +7,7 @@
 set -euo pipefail
 program=$1 make_collection=$2 dump_collection=$3
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAILED: $*" >&2; exit 1; }
+source "$(dirname "$0")/e2e_common.sh"
 
 # Positions in a window at the top left corner of the screen: the rows of the outline, the title
 # box, and the tool column's "Cut", "Copy" and "Paste" buttons.
@@ -61,11 +54,7 @@ quit() {
     local window
     window=$(window_of "$1")
     xdotool windowraise "$window" windowfocus --sync "$window" key --clearmodifiers ctrl+q
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || { wait "$1" || true; return 0; }
-        sleep 0.1
-    done
-    fail "the program did not end"
+    wait_exit "$1"
 }
 
 expect_collection() {

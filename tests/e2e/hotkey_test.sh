@@ -6,20 +6,10 @@
 set -euo pipefail
 program=$1 collection=$2 stand_ins=$3
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAILED: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+source "$(dirname "$0")/e2e_common.sh"
 
-mkdir -p "$work/bin" "$work/calls"
-for name in xdg-open firefox; do
-    printf '#!/bin/sh\nfor a in "$@"; do printf "%%s\\n" "$a" >> "%s/calls/%s"; done\n' "$work" "$name" > "$work/bin/$name"
-    chmod +x "$work/bin/$name"
-done
+mkdir -p "$work/bin"
+for name in xdg-open firefox; do recording_program "$work/bin/$name" "$name"; done
 ln -s "$work/bin/firefox" "$work/bin/x-www-browser"
 
 # Positions on the 1280 x 800 screen: the first outline row of the window at the top left corner,
@@ -50,15 +40,6 @@ expect_shown() {
         sleep 0.1
     done
     fail "the window should be shown: $1"
-}
-# Waits until calls/NAME holds the expected lines.
-expect_call() { # NAME EXPECTED
-    local file="$work/calls/$1"
-    for _ in $(seq 100); do
-        [ -f "$file" ] && [ "$(cat "$file")" = "$2" ] && return 0
-        sleep 0.1
-    done
-    fail "$1 was started with: $(cat "$file" 2>/dev/null), expected: $2"
 }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 

@@ -6,26 +6,16 @@
 set -euo pipefail
 program=$1 make_collection=$2
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAILED: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+source "$(dirname "$0")/e2e_common.sh"
 
 mkdir -p "$work/bin" "$work/calls" "$work/docs" "$work/tools"
-# A stand-in records its working folder (for the tool) or just its arguments.
-stand_in() { # PATH NAME [pwd]
-    {
-        echo '#!/bin/sh'
-        [ "${3:-}" = pwd ] && echo "pwd -P >> '$work/calls/$2'"
-        echo "for a in \"\$@\"; do printf '%s\n' \"\$a\" >> '$work/calls/$2'; done"
-    } > "$1"
-    chmod +x "$1"
-}
+# The stand-ins record their arguments; the tool records its working folder first.
 stand_in_programs() {
-    for name in xdg-open xdg-email lp firefox; do stand_in "$work/bin/$name" "$name"; done
+    for name in xdg-open xdg-email lp firefox; do recording_program "$work/bin/$name" "$name"; done
     ln -sf "$work/bin/firefox" "$work/bin/x-www-browser"
 }
 stand_in_programs
-stand_in "$work/tools/tool" tool pwd
+recording_program "$work/tools/tool" tool pwd
 
 # Starts the program from a fresh program folder with the given items; sets $pid and $window.
 start() {
@@ -35,30 +25,14 @@ start() {
     "$make_collection" "$work/program/links.goto" "$@"
     (cd "$work" && env -u BROWSER PATH="$work/bin" "$work/program/wendelmoor" >"$work/log" 2>&1) &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wendelmoor$' | head -n 1) || fail "no window appeared"
+    window=$(program_window) || fail "no window appeared"
     xdotool windowfocus --sync "$window"
     sleep 0.3
 }
 press() { xdotool windowfocus --sync "$window" key --clearmodifiers "$@"; }
-# Waits until calls/NAME holds LINES lines, then compares it with the expected text.
-expect_call() { # NAME EXPECTED
-    local file="$work/calls/$1" lines
-    lines=$(printf '%s\n' "$2" | wc -l)
-    for _ in $(seq 100); do
-        [ -f "$file" ] && [ "$(wc -l < "$file")" -ge "$lines" ] && break
-        sleep 0.1
-    done
-    [ -f "$file" ] || fail "$1 was not started"
-    [ "$(cat "$file")" = "$2" ] || fail "$1 was started with: $(cat "$file"), expected: $2"
-}
 quit() {
     press ctrl+q
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; return 0; }
-        sleep 0.1
-    done
-    kill -9 "$pid"
-    fail "the program did not end"
+    wait_exit "$pid"
 }
 
 URL=1 FOLDER=2 APPLICATION=4

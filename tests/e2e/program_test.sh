@@ -4,25 +4,13 @@
 set -euo pipefail
 program=$1 make_collection=$2 dump_collection=$3
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAILED: $*" >&2; exit 1; }
+source "$(dirname "$0")/e2e_common.sh"
 
 # Starts the program from a fresh copy of the program folder; sets $pid and $window.
 start() {
     "$work/program/wendelmoor" >"$work/log" 2>&1 &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wendelmoor$' | head -n 1) || fail "no window appeared"
-}
-
-# Waits for the program to end by itself.
-wait_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; return 0; }
-        sleep 0.1
-    done
-    kill -9 "$pid"
-    fail "the program did not end"
+    window=$(program_window) || fail "no window appeared"
 }
 
 fresh_folder() {
@@ -35,7 +23,7 @@ fresh_folder() {
 fresh_folder
 start
 xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
-wait_exit
+wait_exit "$pid"
 [ -f "$work/program/links.goto" ] || fail "links.goto was not written on closing"
 [ "$(stat -c %s "$work/program/links.goto")" -eq 177 ] || fail "links.goto does not hold one empty item"
 echo "ok first start"
@@ -56,7 +44,7 @@ sleep 0.2
 xdotool mousemove 400 199 click 1
 sleep 0.3
 xdotool key ctrl+q
-wait_exit
+wait_exit "$pid"
 names=$("$dump_collection" "$work/program/links.goto")
 [ "$names" = $'Renamed\nBeta\nGamma' ] || fail "expected the first item renamed, found: $names"
 echo "ok existing collection shown and renamed"
@@ -65,7 +53,7 @@ echo "ok existing collection shown and renamed"
 fresh_folder
 start
 kill -TERM "$pid"
-wait_exit
+wait_exit "$pid"
 [ -f "$work/program/links.goto" ] || fail "links.goto was not written on SIGTERM"
 echo "ok SIGTERM saves"
 echo "3 passed, 0 failed"

@@ -5,9 +5,7 @@
 set -euo pipefail
 program=$1 make_sessions=$2 make_collection=$3 dump_collection=$4
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAILED: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+source "$(dirname "$0")/../e2e/e2e_common.sh"
 
 mkdir -p "$work/program/Info" "$work/home"
 cp "$program" "$work/program/wendelmoor"
@@ -16,12 +14,11 @@ cp "$program" "$work/program/wendelmoor"
 
 HOME="$work/home" XDG_CONFIG_HOME= XDG_CACHE_HOME= "$work/program/wendelmoor" >"$work/log" 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wendelmoor$' | head -n 1) || fail "no window appeared"
+window=$(program_window) || fail "no window appeared"
 xdotool windowfocus --sync "$window" key --clearmodifiers F2
 sleep 0.5
 xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && { kill -9 "$pid"; fail "the program did not end (a message box open?)"; }
+wait_exit "$pid" "the program did not end (a message box open?)"
 
 # The tabs follow the start item, wherever the focus put them.
 names=$("$dump_collection" "$work/program/links.goto" | sed 's/^ *//')

@@ -8,15 +8,26 @@
 
 namespace {
 
-// The marked items in document order, without those inside the subtree of another marked item.
-std::vector<Node*> reducedMarks(const Outline& tree) {
+// The marked items in document order.
+std::vector<Node*> markedItems(const Outline& tree) {
     std::vector<Node*> result;
     tree.forEach([&](Node* n) {
-        if (n->mark() != ClipboardMark::None && (result.empty() || !tree.isAncestorOf(result.back(), n)))
+        if (n->mark() != ClipboardMark::None)
             result.push_back(n);
     });
     return result;
 }
+
+// Of items in document order, those not inside the subtree of an earlier one.
+std::vector<Node*> outermost(const Outline& tree, const std::vector<Node*>& items) {
+    std::vector<Node*> result;
+    for (Node* n : items)
+        if (result.empty() || !tree.isAncestorOf(result.back(), n))
+            result.push_back(n);
+    return result;
+}
+
+std::vector<Node*> reducedMarks(const Outline& tree) { return outermost(tree, markedItems(tree)); }
 
 void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8)
@@ -71,7 +82,8 @@ void OutlineClipboard::PasteNode() {
 }
 
 void OutlineClipboard::moveCutItems(Node* target) {
-    const std::vector<Node*> items = reducedMarks(tree_);
+    const std::vector<Node*> cut = markedItems(tree_);
+    const std::vector<Node*> items = outermost(tree_, cut);
     {
         BulkChange batch(tree_, items.size());
         for (Node* item : items) {
@@ -81,12 +93,7 @@ void OutlineClipboard::moveCutItems(Node* target) {
         }
     }
     // The cut is done, but the items are still what the clipboard holds: a further paste copies
-    // them, so they are marked as copied from now on.
-    std::vector<Node*> cut;
-    tree_.forEach([&cut](Node* n) {
-        if (n->mark() == ClipboardMark::Cut)
-            cut.push_back(n);
-    });
+    // them, so they are marked as copied from now on. Moving keeps every node.
     OutlineStatesUpdate marks(tree_);
     for (Node* n : cut)
         tree_.setMark(n, ClipboardMark::Copy);

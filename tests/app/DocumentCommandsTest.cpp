@@ -1,6 +1,7 @@
 #include "app/DocumentCommands.h"
 #include "collection/NodeStream.h"
 #include "fakes/RecordingDialogs.h"
+#include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
 
 #include <gmock/gmock.h>
@@ -16,22 +17,18 @@ using ::testing::HasSubstr;
 namespace {
 
 struct DocumentCommandsFixture : ::testing::Test {
-    fs::path folder;
+    ScratchProgramFolder scratch{"cmds"};
+    const fs::path& folder = scratch.path();
     Outline outline;
     RecordingDialogs dialogs;
     std::unique_ptr<Documents> documents;
     std::unique_ptr<DocumentCommands> commands;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("wendelmoor-cmds-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
         outline.setRootCount(1);
-        documents = std::make_unique<Documents>(outline, folder.string() + "/");
+        documents = std::make_unique<Documents>(outline, scratch.programFolder());
         commands = std::make_unique<DocumentCommands>(*documents, dialogs);
     }
-    void TearDown() override { fs::remove_all(folder); }
     std::string path(const std::string& name) const { return (folder / name).string(); }
 };
 

@@ -1,5 +1,6 @@
 #include "collection/Documents.h"
 #include "collection/NodeStream.h"
+#include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
 
 #include <gmock/gmock.h>
@@ -41,20 +42,15 @@ Bytes collectionWith(const std::vector<std::string>& topNames) {
 
 // A fresh program folder per test; the outline starts as at program start: one empty item.
 struct DocumentsFixture : ::testing::Test {
-    fs::path folder;
+    ScratchProgramFolder scratch{"docs"};
+    const fs::path& folder = scratch.path();
     Outline outline;
     std::unique_ptr<Documents> docs;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("wendelmoor-docs-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "Info");
         outline.setRootCount(1);
-        docs = std::make_unique<Documents>(outline, folder.string() + "/");
+        docs = std::make_unique<Documents>(outline, scratch.programFolder());
     }
-    void TearDown() override { fs::remove_all(folder); }
     std::string path(const std::string& name) const { return (folder / name).string(); }
 };
 

@@ -5,10 +5,9 @@
 #pragma once
 
 #include "platform/linux/ShellCommands.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -18,13 +17,11 @@
 #include <thread>
 
 struct ShellSandbox : ::testing::Test {
-    std::filesystem::path root;
+    ScratchFolder scratch{"shell"};
+    const std::filesystem::path& root = scratch.path();
 
     void SetUp() override {
         namespace fs = std::filesystem;
-        root = fs::temp_directory_path() / ("wendelmoor-shell-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         for (const char* dir : {"bin", "docs/sub", "home", "cwd"})
             fs::create_directories(root / dir);
         for (const char* name : {"xdg-open", "xdg-email", "lp", "firefox", "on-path"})
@@ -33,7 +30,6 @@ struct ShellSandbox : ::testing::Test {
         writeStandIn("docs/tool");
         std::ofstream(root / "docs/doc.txt") << "a document\n";
     }
-    void TearDown() override { std::filesystem::remove_all(root); }
 
     std::string path(const std::string& relative) const { return (root / relative).string(); }
     std::string bin(const std::string& name) const { return path("bin/" + name); }

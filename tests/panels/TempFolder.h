@@ -1,25 +1,17 @@
 // A throw-away folder tree for the panels' file system tests.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "support/ScratchFolder.h"
 
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 struct TempFolder : ::testing::Test {
-    std::filesystem::path root;
-
-    void SetUp() override {
-        root = std::filesystem::temp_directory_path() /
-               ("wendelmoor-panels-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root);
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
+    ScratchFolder scratch{"panels"};
+    const std::filesystem::path& root = scratch.path();
 
     // The folder as the program writes folder paths: with a trailing slash.
     std::string folder(const std::string& relative = {}) const {

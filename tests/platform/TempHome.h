@@ -3,10 +3,9 @@
 #pragma once
 
 #include "platform/xdg/XdgFolders.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,18 +13,15 @@
 #include <vector>
 
 struct TempHome : ::testing::Test {
-    std::filesystem::path root;
+    ScratchFolder scratch{"home"};
+    const std::filesystem::path& root = scratch.path();
 
     void SetUp() override {
         namespace fs = std::filesystem;
-        root = fs::temp_directory_path() / ("wendelmoor-home-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         fs::create_directories(root / "home/.config");
         fs::create_directories(root / "home/.cache");
         fs::create_directories(root / "outside");
     }
-    void TearDown() override { std::filesystem::remove_all(root); }
 
     XdgFolders folders() const {
         return {(root / "home").string(), (root / "home/.config").string(), (root / "home/.cache").string()};

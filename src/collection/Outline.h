@@ -227,26 +227,19 @@ private:
     std::vector<OutlineListener*> listeners_;
 };
 
-// RAII helper for beginStatesUpdate/endStatesUpdate.
-class OutlineStatesUpdate {
+// A batch of an outline for the lifetime of the object: Begin on construction, End on destruction.
+template <void (Outline::*Begin)(), void (Outline::*End)()> class OutlineBatch {
 public:
-    explicit OutlineStatesUpdate(Outline& outline) : outline_(outline) { outline_.beginStatesUpdate(); }
-    ~OutlineStatesUpdate() { outline_.endStatesUpdate(); }
-    OutlineStatesUpdate(const OutlineStatesUpdate&) = delete;
-    OutlineStatesUpdate& operator=(const OutlineStatesUpdate&) = delete;
+    explicit OutlineBatch(Outline& outline) : outline_(outline) { (outline_.*Begin)(); }
+    ~OutlineBatch() { (outline_.*End)(); }
+    OutlineBatch(const OutlineBatch&) = delete;
+    OutlineBatch& operator=(const OutlineBatch&) = delete;
 
 private:
     Outline& outline_;
 };
 
-// RAII helper for beginUpdate/endUpdate.
-class OutlineUpdate {
-public:
-    explicit OutlineUpdate(Outline& outline) : outline_(outline) { outline_.beginUpdate(); }
-    ~OutlineUpdate() { outline_.endUpdate(); }
-    OutlineUpdate(const OutlineUpdate&) = delete;
-    OutlineUpdate& operator=(const OutlineUpdate&) = delete;
-
-private:
-    Outline& outline_;
-};
+// Any change, announced as one reset.
+using OutlineUpdate = OutlineBatch<&Outline::beginUpdate, &Outline::endUpdate>;
+// Node states only, announced as one allStatesChanged.
+using OutlineStatesUpdate = OutlineBatch<&Outline::beginStatesUpdate, &Outline::endStatesUpdate>;

@@ -12,13 +12,19 @@
 // Up to this many changed items are announced one by one.
 inline constexpr std::size_t kItemsAnnouncedOneByOne = 64;
 
-class BulkChange {
+// A batch of the given kind when more than kItemsAnnouncedOneByOne items change, none otherwise.
+template <class Batch> class BatchOfMany {
 public:
-    BulkChange(Outline& tree, std::size_t items) {
+    BatchOfMany(Outline& tree, std::size_t items) {
         if (items > kItemsAnnouncedOneByOne)
             batch_.emplace(tree);
     }
 
 private:
-    std::optional<OutlineUpdate> batch_;
+    std::optional<Batch> batch_;
 };
+
+// Any change: listeners hear one reset.
+using BulkChange = BatchOfMany<OutlineUpdate>;
+// A change of node states alone: listeners hear one allStatesChanged.
+using BulkStatesChange = BatchOfMany<OutlineStatesUpdate>;

@@ -18,10 +18,6 @@ template <class Change> void changeStates(Outline& outline, std::size_t items, C
 // The same for a change of the selection alone: above kItemsAnnouncedOneByOne items, listeners hear
 // one allStatesChanged, so a view repaints without laying its rows out again.
 template <class Change> void changeSelection(Outline& outline, std::size_t items, Change&& change) {
-    if (items <= kItemsAnnouncedOneByOne) {
-        change();
-        return;
-    }
-    OutlineStatesUpdate update(outline);
+    BulkStatesChange batch(outline, items);
     change();
 }

@@ -7,6 +7,7 @@
 #include "collection/ItemType.h"
 #include "editing/FileDrop.h"
 #include "launch/HotKeyCommands.h"
+#include "panels/StartCollection.h"
 #include "platform/HotKeyService.h"
 #include "ui/ItemTypeImages.h"
 #include "ui/OutlineModel.h"
@@ -388,11 +389,9 @@ void TForm1::FormCreate() {
     documentCommands_.loadStartCollection();               // 8.
     showOpenedFile();
     GetBookmarks1Click();                                  // 9.
-    AddLinksHotKeys();                                     // 11.
     FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
-    SetFlags(linksTree_);                                  // 14.
-    timedItems_.refresh();
+    PrepareStartCollection(linksTree_, services_.hotKeys, timedItems_);  // 11. and 14. in one walk
     if (const Node* item = TitleBox::startItem(linksTree_)) // 15.
         titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(item)));
     Panel4Resize();                                        // 16.

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "HugePageAllocator.h"
+#include "ItemText.h"
 
 // Appends to a byte vector of any allocator.
 template <class Vector> class BasicByteWriter {
@@ -20,7 +22,7 @@ public:
     void u16(std::uint16_t v) { raw(&v, 2); }
     void u32(std::uint32_t v) { raw(&v, 4); }
     void i32(std::int32_t v) { raw(&v, 4); }
-    void text(const std::string& s) {
+    void text(std::string_view s) {
         i32(static_cast<std::int32_t>(s.size()));
         raw(s.data(), s.size());
     }
@@ -56,7 +58,12 @@ public:
     bool i32(std::int32_t& v) { return raw(&v, 4); }
     // A text is a signed 32-bit count and that many bytes; a negative count or one larger than what
     // remains is not trusted and fails.
-    bool text(std::string& s) {
+    bool text(std::string& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
+    // Straight from the read bytes into the record's text: each text is copied once.
+    bool text(ItemText& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
+
+private:
+    template <class Store> bool readText(Store&& store) {
         std::size_t start = pos_;
         std::int32_t n;
         if (!i32(n))
@@ -65,12 +72,10 @@ public:
             pos_ = start;
             return false;
         }
-        s.assign(reinterpret_cast<const char*>(data_ + pos_), static_cast<std::size_t>(n));
+        store(std::string_view(reinterpret_cast<const char*>(data_ + pos_), static_cast<std::size_t>(n)));
         pos_ += static_cast<std::size_t>(n);
         return true;
     }
-
-private:
     bool raw(void* p, std::size_t n) {
         if (n > remaining())
             return false;

@@ -82,8 +82,8 @@ FileBytes::~FileBytes() {
 }
 
 void FileBytes::reserve(std::size_t wanted) {
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    const std::size_t capacity = std::max<std::size_t>((wanted + kHugePage - 1) & ~(kHugePage - 1), kHugePage);
+    constexpr std::size_t kPage = 4096;
+    const std::size_t capacity = std::max<std::size_t>((wanted + kPage - 1) & ~(kPage - 1), kPage);
     void* block = data_ ? ::mremap(data_, capacity_, capacity, MREMAP_MAYMOVE)
                         : ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED)
@@ -100,12 +100,25 @@ FileBytes readWholeFile(const std::string& path) {
     struct stat st {};
     if (::fstat(file.fd, &st) != 0)
         raise("Cannot open file", path, errno);
-    // Read straight into the buffer; it grows if the file grew since fstat.
+    if (S_ISDIR(st.st_mode))
+        raise("Cannot read file", path, EISDIR);
+    // The buffer has the file's size; it grows only if the file grew since fstat.
     FileBytes bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     for (;;) {
-        if (bytes.size_ == bytes.capacity_)
+        if (bytes.size_ == bytes.capacity_) {
+            // Full: one byte more tells whether the file has grown.
+            std::uint8_t probe;
+            ssize_t n = ::read(file.fd, &probe, 1);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                raise("Cannot read file", path, errno);
+            if (n == 0)
+                break;
             bytes.reserve(bytes.capacity_ * 2);
+            bytes.data_[bytes.size_++] = probe;
+        }
         ssize_t n = ::read(file.fd, bytes.data_ + bytes.size_, bytes.capacity_ - bytes.size_);
         if (n < 0) {
             if (errno == EINTR)

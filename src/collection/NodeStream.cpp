@@ -26,6 +26,18 @@ constexpr std::uint16_t kHeaderUnits[6] = {0x2045, 0x0056, 0x0054, kStreamVersio
     }
 }
 
+// A node chunk's bytes besides its children and its record: the node header, the base chunk (header
+// and 17 bytes) and the user-data header.
+constexpr std::size_t kNodeChunkOverhead = 8 + 8 + 17 + 8;
+
+// The bytes writeNodes writes, so the buffer is sized once.
+std::size_t nodeChunksSize(const Outline& outline, const std::vector<Node*>& tops) {
+    std::size_t total = 0;
+    for (Node* top : tops)
+        outline.forEachInSubtree(top, [&total](const Node* n) { total += kNodeChunkOverhead + linkItemSize(n->data); });
+    return total;
+}
+
 // Writes nodes depth first without recursion, patching each chunk's size once its body is known.
 void writeNodes(ByteWriter& out, const Outline& outline, const std::vector<Node*>& tops) {
     struct Frame {
@@ -178,6 +190,9 @@ private:
         }
         f.base = b;
         outline_.setBase(f.node, b);
+        // A child takes at least a chunk header, so a damaged count cannot reserve more than the
+        // stream could hold.
+        outline_.reserveChildren(f.node, std::min<std::size_t>(childCount, in_.remaining() / 8));
         f.childrenLeft = childCount;
         f.basePending = childCount > 0;
     }
@@ -192,6 +207,7 @@ private:
 
 Bytes writeOutline(const Outline& outline) {
     Bytes bytes;
+    bytes.reserve(kFileHeaderSize + 4 + nodeChunksSize(outline, outline.root()->children()));
     ByteWriter out(bytes);
     for (std::uint16_t unit : kHeaderUnits)
         out.u16(unit);
@@ -223,6 +239,8 @@ void readOutline(Outline& outline, ByteSpan bytes) {
     }
     NodeReader reader(outline, bytes, version);
     reader.in().seek(header.position());
+    if (version == kStreamVersion)
+        outline.reserveChildren(nullptr, std::min<std::size_t>(count, reader.in().remaining() / 8));
     while (reader.in().remaining() > 0 && count > 0) {
         --count;
         reader.readNode(outline.addChild(nullptr));
@@ -231,6 +249,7 @@ void readOutline(Outline& outline, ByteSpan bytes) {
 
 Bytes writeNodeChunks(const Outline& outline, const std::vector<Node*>& nodes) {
     Bytes bytes;
+    bytes.reserve(nodeChunksSize(outline, nodes));
     ByteWriter out(bytes);
     writeNodes(out, outline, nodes);
     return bytes;

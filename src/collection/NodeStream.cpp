@@ -38,6 +38,12 @@ std::size_t nodeChunksSize(const Outline& outline, const std::vector<Node*>& top
     return total;
 }
 
+// A buffer is not zeroed when it is sized: a byte left unwritten would be garbage in the file.
+void checkFilled(const ByteWriter& out, const Bytes& bytes) {
+    if (out.position() != bytes.size())
+        throw std::logic_error("The node stream was sized wrongly");
+}
+
 // Writes nodes depth first without recursion, patching each chunk's size once its body is known.
 void writeNodes(ByteWriter& out, const Outline& outline, const std::vector<Node*>& tops) {
     struct Frame {
@@ -206,13 +212,13 @@ private:
 } // namespace
 
 Bytes writeOutline(const Outline& outline) {
-    Bytes bytes;
-    bytes.reserve(kFileHeaderSize + 4 + nodeChunksSize(outline, outline.root()->children()));
-    ByteWriter out(bytes);
+    Bytes bytes(kFileHeaderSize + 4 + nodeChunksSize(outline, outline.root()->children()));
+    ByteWriter out(bytes.data(), bytes.size());
     for (std::uint16_t unit : kHeaderUnits)
         out.u16(unit);
     out.i32(outline.rootCount());
     writeNodes(out, outline, outline.root()->children());
+    checkFilled(out, bytes);
     return bytes;
 }
 
@@ -248,10 +254,10 @@ void readOutline(Outline& outline, ByteSpan bytes) {
 }
 
 Bytes writeNodeChunks(const Outline& outline, const std::vector<Node*>& nodes) {
-    Bytes bytes;
-    bytes.reserve(nodeChunksSize(outline, nodes));
-    ByteWriter out(bytes);
+    Bytes bytes(nodeChunksSize(outline, nodes));
+    ByteWriter out(bytes.data(), bytes.size());
     writeNodes(out, outline, nodes);
+    checkFilled(out, bytes);
     return bytes;
 }
 

@@ -38,7 +38,10 @@ public:
     std::uint8_t checkType() const { return checkType_; }
     ClipboardMark mark() const { return mark_; }
 
-    static void* operator new(std::size_t size) { return NodePool::allocate(size); }
+    static void* operator new(std::size_t size) {
+        static_assert(alignof(Node) <= alignof(void*), "the node pool aligns slots as pointers");
+        return NodePool::allocate(size);
+    }
     static void operator delete(void* slot) noexcept { NodePool::release(slot); }
 
 private:

@@ -165,6 +165,29 @@ TEST_F(TForm1Fixture, AnExistingCollectionIsShownWithTheFocusedNameInTheTitleBox
     EXPECT_EQ(form->TitleEdit()->currentText(), "Beta");
 }
 
+TEST_F(TForm1Fixture, StartUpClearsFiredFlagsRegistersHotKeysInOrderAndTimesTheStoredItems) {
+    Outline stored;
+    Node* group = addNamed(stored, nullptr, "Work");
+    Node* report = addNamed(stored, group, "Daily report");
+    report->data.ItemType = 1;
+    report->data.URL = "https://example.org/report";
+    report->data.Time = "09:30";
+    report->data.Execute = "+";
+    report->data.Fired = 255;  // as a previous run left it
+    report->data.HotKey = "Ctrl + Alt + R";
+    addNamed(stored, nullptr, "Mail")->data.HotKey = "Ctrl + Alt + M";
+    writeCollection(path("links.goto"), stored);
+    start();
+
+    EXPECT_EQ(hotKeys.calls, (std::vector<std::string>{"register " + RecordingHotKeyService::hex(hotKeys.parse("Ctrl + Alt + R")),
+                                                       "register " + RecordingHotKeyService::hex(hotKeys.parse("Ctrl + Alt + M"))}));
+    form->LinksTree().forEach([](const Node* n) { EXPECT_EQ(n->data.Fired, 0) << n->data.Name; });
+    clock.time = "09:30:02";
+    form->Timer1Timer();
+    form->Timer1Timer();
+    EXPECT_EQ(shell.requests.size(), 1u);
+}
+
 TEST_F(TForm1Fixture, ATitleTypedBeforeAFocusMoveGoesToThePreviouslyFocusedItem) {
     Outline stored;
     addNamed(stored, nullptr, "first");

@@ -49,10 +49,16 @@ std::string realTarget(const std::string& path) {
     return path;
 }
 
-mode_t newFileMode() {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// A collection holds logins and passwords: a file the program creates is its owner's alone.
+constexpr mode_t kNewFileMode = 0600;
+
+// Flushes the folder's entries, so that a rename survives a power cut.
+void flushFolderOf(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    Descriptor dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
 }
 
 } // namespace
@@ -139,7 +145,7 @@ void writeFileSafely(const std::string& path, std::span<const std::uint8_t> byte
     if (file.fd < 0)
         raise("Cannot create file", path, errno);
     struct stat existing {};
-    mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode();
+    mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
     int error = 0;
     if (::fchmod(file.fd, mode) != 0 || !writeAll(file.fd, bytes.data(), bytes.size()) || ::fsync(file.fd) != 0)
         error = errno;
@@ -152,4 +158,5 @@ void writeFileSafely(const std::string& path, std::span<const std::uint8_t> byte
         ::unlink(temp.c_str());
         raise("Cannot create file", path, error);
     }
+    flushFolderOf(target);
 }

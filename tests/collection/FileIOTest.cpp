@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -27,6 +28,22 @@ TEST(ReadWholeFile, AFolderOrAMissingFileIsAFileError) {
     ScratchFolder folder("fileio");
     EXPECT_THROW(readWholeFile(folder.path().string()), FileError);
     EXPECT_THROW(readWholeFile((folder.path() / "missing.goto").string()), FileError);
+}
+
+TEST(WriteFileSafely, ANewFileIsItsOwnersAloneAndAnExistingOneKeepsItsMode) {
+    ScratchFolder folder("fileio");
+    const std::uint8_t bytes[] = {1, 2, 3};
+    const std::string created = (folder.path() / "new.goto").string();
+    writeFileSafely(created, bytes);
+    EXPECT_EQ(std::filesystem::status(created).permissions(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    const std::string shared = (folder.path() / "shared.goto").string();
+    writeFileSafely(shared, bytes);
+    const auto groupReadable = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                               std::filesystem::perms::group_read | std::filesystem::perms::others_read;
+    std::filesystem::permissions(shared, groupReadable);
+    writeFileSafely(shared, bytes);
+    EXPECT_EQ(std::filesystem::status(shared).permissions(), groupReadable);
 }
 
 } // namespace

@@ -363,6 +363,9 @@ QWidget* TForm1::buildStatusLine() {
     openedFilePanel_ = new QLabel(status);
     openedFilePanel_->setObjectName("OpenedFilePanel");
     row->addWidget(openedFilePanel_, 1);
+    saveStatePanel_ = new QLabel(status);
+    saveStatePanel_->setObjectName("SaveStatePanel");
+    row->addWidget(saveStatePanel_);
     return status;
 }
 
@@ -398,6 +401,8 @@ void TForm1::FormCreate() {
     // The timer ticks from here on: a tick while a start-up message box was open would fire items
     // whose fired flags are then cleared, and they would fire twice.
     timer1_->start();
+    autoSaveTimer_->start();
+    AutoSaveTimer();
     if (const Node* item = TitleBox::startItem(linksTree_)) // 15.
         titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(item)));
     Panel4Resize();                                        // 16.

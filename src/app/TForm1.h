@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/DocumentCommands.h"
 #include "app/Handlers.h"
+#include "collection/AutoSave.h"
 #include "collection/Documents.h"
 #include "collection/Outline.h"
 #include "editing/EditingHost.h"
@@ -113,6 +114,10 @@ public:
     void setAboutForm(TAboutForm* form) { aboutForm_ = form; }
     void LoadSkin(int index);
     void Timer1Timer();
+    // Saving as the user works: a frequent tick starts the automatic saves that are due and shows
+    // in the status line whether every change is saved.
+    void AutoSaveTimer();
+    QLabel* SaveStatePanel() const { return saveStatePanel_; }
     TRbStyleManager* RbStyleManager1() const { return rbStyleManager1_; }
     QTimer* Timer1() const { return timer1_; }
     QLabel* TipPanel2() const { return tipLabel_; }
@@ -219,6 +224,7 @@ private:
     // view scrolls to it.
     ExpandOnFocus linksExpandOnFocus_{linksTree_};
     Documents documents_;
+    AutoSave autoSave_{linksTree_, documents_};
     DocumentCommands documentCommands_;
     std::unique_ptr<OutlineModel> linksModel_, marksModel_, dirModel_;
     EditingHost editingHost_;
@@ -234,6 +240,8 @@ private:
     QLabel* titleLabel_ = nullptr;
     QWidget* titleRow_ = nullptr;
     QLabel* openedFilePanel_ = nullptr;
+    QLabel* saveStatePanel_ = nullptr;
+    QTimer* autoSaveTimer_ = nullptr;
     QTabWidget* sidePanel_ = nullptr;
     QComboBox* addressComboBox_ = nullptr;
     TLinkPropForm* linkPropForm_ = nullptr;

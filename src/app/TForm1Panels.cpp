@@ -62,6 +62,10 @@ void TForm1::setUpLook() {
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(kTimerIntervalMs);
     connect(timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    autoSaveTimer_ = new QTimer(this);
+    autoSaveTimer_->setObjectName("AutoSaveTimer");
+    autoSaveTimer_->setInterval(250);
+    connect(autoSaveTimer_, &QTimer::timeout, this, &TForm1::AutoSaveTimer);
 }
 
 void TForm1::applyLayout(Layout layout) {
@@ -97,6 +101,11 @@ void TForm1::Timer1Timer() {
     timedItems_.fire(services_.clock, timedActions_);
     if (QAction* autoplay = actionFor("AutoplayTips1Click"); autoplay && autoplay->isChecked())
         ShowNextTip1Click();
+}
+
+void TForm1::AutoSaveTimer() {
+    autoSave_.tick();
+    saveStatePanel_->setText(QString::fromStdString(autoSave_.statusText()));
 }
 
 void TForm1::Normal1Click() { applyLayout(Layout::Normal); }

@@ -1,5 +1,6 @@
 #include "Documents.h"
 
+#include "Backups.h"
 #include "NodeStream.h"
 
 #include <filesystem>
@@ -21,6 +22,8 @@ void Documents::LoadTree(const std::string& path) {
     BusyScope busy(*this);
     if (!currentPath_.empty())
         SaveTree(currentPath_);  // the collection being left is never lost
+    else
+        writer_.waitIdle();
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) {
         currentPath_ = path;
@@ -48,6 +51,7 @@ void Documents::LoadTree(const std::string& path) {
     linksTree_.swapContents(loaded);
     if (message.empty()) {
         currentPath_ = path;
+        announceClean();
         return;
     }
     currentPath_ = recoveryPathFor(path);
@@ -58,8 +62,37 @@ void Documents::LoadTree(const std::string& path) {
 
 void Documents::SaveTree(const std::string& path) {
     BusyScope busy(*this);
-    writeFileSafely(path, writeOutline(linksTree_));
+    // An automatic save still being written would land after this one.
+    writer_.waitIdle();
+    Bytes bytes = writeOutline(linksTree_);
+    if (std::function<void()> backup = backupStepFor(path))
+        backup();
+    writeFileSafely(path, bytes);
     currentPath_ = path;
+    announceClean();
+}
+
+std::uint64_t Documents::saveInBackground() {
+    if (currentPath_.empty())
+        return 0;
+    return writer_.write({currentPath_, writeOutline(linksTree_), backupStepFor(currentPath_)});
+}
+
+std::function<void()> Documents::backupStepFor(const std::string& path) {
+    if (!fileExists(path))
+        return {};
+    const auto now = backupClock_.running();
+    const auto last = lastBackup_.find(path);
+    if (last != lastBackup_.end() && now - last->second < std::chrono::hours(1))
+        return {};
+    lastBackup_[path] = now;
+    // A backup that cannot be made does not stop the save: the save itself matters more.
+    return [path, when = backupClock_.wall()] {
+        try {
+            makeBackup(path, when);
+        } catch (const FileError&) {
+        }
+    };
 }
 
 bool Documents::Save() {

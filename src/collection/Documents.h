@@ -6,8 +6,13 @@
 // damaged file keeps its bytes, and nothing the user does afterwards is lost.
 #pragma once
 
+#include "BackgroundWriter.h"
 #include "FileIO.h"
 #include "Outline.h"
+
+#include <chrono>
+#include <ctime>
+#include <map>
 
 #include <functional>
 #include <stdexcept>
@@ -59,6 +64,22 @@ public:
     // Closing the window: the collection is always written when there is a current path.
     void SaveOnClose();
 
+    // An automatic save of the current collection: the bytes are made now, and written (after a
+    // backup, when one is due) by the background writer. Returns the write's id, 0 when there is no
+    // current collection.
+    std::uint64_t saveInBackground();
+    // The automatic saves finished since the last call.
+    std::vector<BackgroundWriter::Result> takeBackgroundResults() { return writer_.takeResults(); }
+    // Told when the outline is what the current file holds: after it was read or written.
+    void setCleanListener(std::function<void()> listener) { clean_ = std::move(listener); }
+    // Where the time for backups comes from (the tests give their own): the local time that names
+    // them and the running time that spaces them an hour apart.
+    struct BackupClock {
+        std::function<std::time_t()> wall = [] { return std::time(nullptr); };
+        std::function<std::chrono::steady_clock::time_point()> running = std::chrono::steady_clock::now;
+    };
+    void setBackupClock(BackupClock clock) { backupClock_ = std::move(clock); }
+
     // Told true when a collection starts being read or written and false when that ends, however
     // it ends (before an error reaches the caller): the window shows a busy cursor meanwhile.
     void setBusyIndicator(std::function<void(bool)> indicator) { busy_ = std::move(indicator); }
@@ -77,10 +98,21 @@ private:
     };
 
     std::string recoveryPathFor(const std::string& path) const;
+    // The backup to make before `path` is written over, or an empty step: one before the first save
+    // of the run over an existing file, then at most one an hour.
+    std::function<void()> backupStepFor(const std::string& path);
+    void announceClean() {
+        if (clean_)
+            clean_();
+    }
 
     Outline& linksTree_;
     std::string programFolder_;
     std::string currentPath_;
     std::function<void(bool)> busy_;
     int busyDepth_ = 0;
+    std::function<void()> clean_;
+    BackupClock backupClock_;
+    std::map<std::string, std::chrono::steady_clock::time_point> lastBackup_;  // by collection, this run
+    BackgroundWriter writer_;  // last: it finishes its writes before the rest goes
 };

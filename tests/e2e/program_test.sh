@@ -56,4 +56,23 @@ kill -TERM "$pid"
 wait_exit "$pid"
 [ -f "$work/program/links.goto" ] || fail "links.goto was not written on SIGTERM"
 echo "ok SIGTERM saves"
-echo "3 passed, 0 failed"
+# 4. Saving as the user works: a rename is on disk within 3 s, so a killed program keeps it.
+fresh_folder
+"$make_collection" "$work/program/links.goto" Alpha Beta Gamma
+start
+xdotool windowfocus --sync "$window"
+xdotool mousemove 400 179 click 1
+sleep 0.3
+xdotool mousemove 580 135 click --repeat 3 1
+sleep 0.2
+xdotool key ctrl+a type "Kept"
+sleep 0.2
+xdotool mousemove 400 199 click 1
+sleep 3
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+names=$("$dump_collection" "$work/program/links.goto")
+[ "$names" = $'Kept\nBeta\nGamma' ] || fail "expected the rename saved before the kill, found: $names"
+[ "$(ls "$work/program/Backups" | wc -l)" -eq 1 ] || fail "expected one backup of the collection as it was"
+echo "ok a killed program keeps what was done 3 s before"
+echo "4 passed, 0 failed"

@@ -21,6 +21,7 @@ void Documents::LoadTree(const std::string& path) {
     BusyScope busy(*this);
     if (!currentPath_.empty())
         SaveTree(currentPath_);  // the collection being left is never lost
+    claim(path);
     if (!fileExists(path)) {
         currentPath_ = path;
         return;
@@ -50,8 +51,37 @@ void Documents::LoadTree(const std::string& path) {
 
 void Documents::SaveTree(const std::string& path) {
     BusyScope busy(*this);
-    writeFileSafely(path, writeOutline(linksTree_));
+    const bool sameFile = path == currentPath_;
+    if (!sameFile && path != lockedPath_) {
+        std::string holder;
+        if (lock_ && !lock_->take(path, holder))
+            throw CollectionInUseError("The collection \"" + path + "\" is open in another Wendelmoor (" + holder +
+                                       "), so it was not written. Save it under another name, or close it there first.");
+    }
+    try {
+        writeFileSafely(path, writeOutline(linksTree_));
+    } catch (...) {
+        if (!sameFile && path != lockedPath_ && lock_)
+            lock_->release(path);
+        throw;
+    }
+    if (!sameFile && path != lockedPath_)
+        claim(path);
     currentPath_ = path;
+}
+
+void Documents::claim(const std::string& path) {
+    if (path == lockedPath_ || !lock_) {
+        lockedPath_ = path;
+        return;
+    }
+    std::string holder;
+    if (!lock_->take(path, holder))
+        throw CollectionInUseError("The collection \"" + path + "\" is open in another Wendelmoor (" + holder +
+                                   "), so it was not opened here. Close it there first.");
+    if (!lockedPath_.empty())
+        lock_->release(lockedPath_);
+    lockedPath_ = path;
 }
 
 bool Documents::Save() {

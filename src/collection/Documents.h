@@ -6,6 +6,7 @@
 // damaged file keeps its bytes, and nothing the user does afterwards is lost.
 #pragma once
 
+#include "CollectionLock.h"
 #include "FileIO.h"
 #include "Outline.h"
 
@@ -62,6 +63,11 @@ public:
     // it ends (before an error reaches the caller): the window shows a busy cursor meanwhile.
     void setBusyIndicator(std::function<void(bool)> indicator) { busy_ = std::move(indicator); }
 
+    // The lock taken on every collection the document makes its own (loading, "Save As"); a file
+    // another program holds throws CollectionInUseError and is neither read nor written. Without
+    // one, nothing is locked.
+    void setLock(CollectionLock* lock) { lock_ = lock; }
+
 private:
     // Shows the program busy for its lifetime; nested uses show it once.
     class BusyScope {
@@ -76,10 +82,14 @@ private:
     };
 
     std::string recoveryPathFor(const std::string& path) const;
+    // Takes the lock of path, then gives back the one of the collection being left.
+    void claim(const std::string& path);
 
     Outline& linksTree_;
     std::string programFolder_;
     std::string currentPath_;
     std::function<void(bool)> busy_;
     int busyDepth_ = 0;
+    CollectionLock* lock_ = nullptr;
+    std::string lockedPath_;  // the file opened: a recovery file is saved under the damaged file's lock
 };

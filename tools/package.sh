@@ -4,7 +4,8 @@
 #   sudo apt-get install ./build-package/wendelmoor_VERSION_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh >/dev/null  # the build's Debian packages (dpkg-dev's dpkg-shlibdeps reads the Depends)
+# The build's Debian packages come from tools/setup.sh; dpkg-shlibdeps (dpkg-dev) reads the Depends.
+command -v dpkg-shlibdeps >/dev/null || { echo "package.sh: dpkg-shlibdeps is missing; run tools/setup.sh first" >&2; exit 1; }
 
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DWENDELMOOR_TESTS=OFF -DWENDELMOOR_BENCH=OFF -DWENDELMOOR_WERROR=ON >/dev/null

@@ -5,8 +5,8 @@
 #include "platform/portal/PortalShortcut.h"
 #include "platform/x11/VirtualKeySyms.h"
 
+#include <QDBusError>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusPendingCall>
 #include <QTimer>
 
@@ -24,11 +24,6 @@ QDBusMessage portalCall(const QString& method) {
 
 } // namespace
 
-void registerPortalShortcutTypes() {
-    qDBusRegisterMetaType<PortalShortcut>();
-    qDBusRegisterMetaType<PortalShortcuts>();
-}
-
 std::unique_ptr<PortalHotKeyService> PortalHotKeyService::connect(const QDBusConnection& bus) {
     if (!bus.isConnected())
         return nullptr;
@@ -42,8 +37,12 @@ std::unique_ptr<PortalHotKeyService> PortalHotKeyService::connect(const QDBusCon
 
 PortalHotKeyService::PortalHotKeyService(const QDBusConnection& bus) : bus_(bus) {
     registerPortalShortcutTypes();
-    bus_.connect(kPortal, kPortalPath, kShortcuts, QStringLiteral("Activated"), this,
-                 SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    // Slots named by their signature find their parameter types by name: the path type must be
+    // known by name before the first connection, or the connection silently fails.
+    qRegisterMetaType<QDBusObjectPath>();
+    if (!bus_.connect(kPortal, kPortalPath, kShortcuts, QStringLiteral("Activated"), this,
+                      SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap))))
+        qWarning("wendelmoor: the desktop portal's hot key presses cannot be heard: %s", qPrintable(bus_.lastError().message()));
     createSession();
 }
 
@@ -78,7 +77,7 @@ void PortalHotKeyService::sessionCreated(uint response, const QVariantMap& resul
         return;  // refused: the keys stay unbound
     const QVariant handle = results.value(QStringLiteral("session_handle"));
     session_ = handle.canConvert<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path() : handle.toString();
-    if (!registered_.empty())
+    if (!registered_.empty() && !bindPending_)  // else the bind due carries them
         bind();
 }
 

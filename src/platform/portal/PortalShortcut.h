@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDBusArgument>
+#include <QDBusMetaType>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -32,4 +33,7 @@ Q_DECLARE_METATYPE(PortalShortcut)
 Q_DECLARE_METATYPE(PortalShortcuts)
 
 // Registers the types with Qt D-Bus; safe to call more than once.
-void registerPortalShortcutTypes();
+inline void registerPortalShortcutTypes() {
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<PortalShortcuts>();
+}

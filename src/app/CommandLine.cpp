@@ -71,7 +71,9 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString&
     CommandLineOutcome outcome;
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Parsed before the application exists, the help cannot know the program's name by itself.
-        outcome.output = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("wendelmoor"));
+        outcome.output = parser.helpText();
+        const qsizetype name = outcome.output.indexOf(QLatin1Char(' ')) + 1;
+        outcome.output.replace(name, outcome.output.indexOf(QLatin1Char(' '), name) - name, QStringLiteral("wendelmoor"));
         return outcome;
     }
     if (parser.isSet(showVersion)) {

@@ -36,6 +36,11 @@ void TForm1::HandOverRequest(std::string_view verb, const std::string& argument)
 QString TForm1::toolTipFor(std::string_view handler, const QString& caption) const {
     if (handler == "SpeedButton9Click")
         handler = "Props_mpClick";  // the "Props" button runs the Properties command
+    // The address bar's buttons have no menu entry.
+    if (handler == "RbButton2Click")
+        return QStringLiteral("Go to the Address (Enter)");
+    if (handler == "RbButton16Click")
+        return QStringLiteral("Search Google for the Address");
     const QAction* action = actionFor(handler);
     if (!action)
         return caption;

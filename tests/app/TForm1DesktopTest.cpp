@@ -21,6 +21,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 using ::testing::ElementsAre;
@@ -91,6 +92,24 @@ struct DesktopWindow : ::testing::Test, RecordedWindowServices {
     }
     std::string firstName() { return std::string(std::string_view(form->LinksTree().root()->children().front()->data.Name)); }
 };
+
+TEST_F(DesktopWindow, AnInstalledWindowTakesSkinsAndHelpFromTheShareFolderAndCollectionsFromTheDataFolder) {
+    ScratchProgramFolder share("share");
+    std::filesystem::copy_file(std::filesystem::path(WENDELMOOR_SKIN_DIR) / "orange.rbs", share.path() / "orange.rbs");
+    collection(path("Info/listed.goto"), "listed");
+    form = std::make_unique<TForm1>(AppFolders{share.programFolder(), scratch.programFolder()}, services());
+    form->FormCreate();
+    EXPECT_EQ(form->documents().currentPath(), path("links.goto"));
+    ASSERT_EQ(form->DirTree().rootCount(), 1);
+    EXPECT_EQ(std::string_view(form->DirTree().root()->children().front()->data.URL), path("Info/listed.goto"));
+
+    const QString before = form->findChild<QWidget*>("RbPanel3")->styleSheet();
+    form->actionAt("View/Skins/Orange")->trigger();
+    EXPECT_NE(form->findChild<QWidget*>("RbPanel3")->styleSheet(), before) << "the skin was not found";
+    form->TarvelinHelp1Click();
+    EXPECT_THAT(shell.requests, ElementsAre(ShellRequest{"open", share.programFolder() + "index.html", "/n", ""}));
+    EXPECT_THAT(dialogs.messages, IsEmpty());
+}
 
 TEST_F(DesktopWindow, AStartWithFileReadsItInsteadOfLinksGoto) {
     collection(path("links.goto"), "default");

@@ -1,13 +1,14 @@
 // Global hot keys through the desktop portal, against the stand-in portal on a private session bus:
 // the session made at start, one bind for a run of registrations, the "Activated" signal reaching
 // the press handler (and, in the window, the items with that key in document order), and the
-// session closed at the end.
+// session closed at the end; and reminders in the desktop's notifications.
 #include "app/TForm1.h"
 #include "collection/FileIO.h"
 #include "collection/ItemType.h"
 #include "collection/NodeStream.h"
 #include "fakes/RecordedWindowServices.h"
 #include "platform/portal/PortalHotKeyService.h"
+#include "platform/qt/QtTrayIcon.h"
 #include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
 
@@ -136,6 +137,15 @@ TEST_F(PrivateBus, AnActivatedKeyLaunchesTheWindowsItemsWithThatKeyInDocumentOrd
     ASSERT_TRUE(QTest::qWaitFor([&] { return services.shell.requests.size() >= 2; }, 5000));
     EXPECT_EQ(services.shell.requests[0].parameters, " -new https://example.org/first");
     EXPECT_EQ(services.shell.requests[1].parameters, " -new https://example.org/second");
+}
+
+TEST_F(PrivateBus, WhereNoBalloonCanShowAReminderGoesToTheDesktopsNotifications) {
+    startPortal();
+    QtTrayIcon tray([] { return false; });  // no notification area
+    tray.setNotificationBus(bus);
+    tray.showBalloon("Reminder", "Call the garage", 5);
+    ASSERT_TRUE(waitForCalls(1));
+    EXPECT_THAT(portalCalls(), ElementsAre("notify Wendelmoor: Reminder|Call the garage|5000"));
 }
 
 } // namespace

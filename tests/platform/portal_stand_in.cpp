@@ -1,5 +1,5 @@
-// A stand-in for the desktop portal's GlobalShortcuts interface on a private session bus, for the
-// tests: portal_stand_in BUS_ADDRESS. It answers CreateSession and BindShortcuts as the portal does
+// A stand-in for the desktop portal's GlobalShortcuts interface (and the desktop's notifications) on
+// a private session bus, for the tests: portal_stand_in BUS_ADDRESS. It answers CreateSession and BindShortcuts as the portal does
 // (a Response signal on the request object), records each call, and sends "Activated" when a test
 // asks through its own interface org.wendelmoor.PortalStandIn at /standin (Activate, Calls).
 #include "platform/portal/PortalShortcut.h"
@@ -91,6 +91,18 @@ public slots:
     }
 };
 
+// The desktop's notifications, for reminders where no balloon can show.
+class Notifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public slots:
+    uint Notify(const QString& application, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList&, const QVariantMap&, int timeout) {
+        calls() << QStringLiteral("notify %1: %2|%3|%4").arg(application, summary, body).arg(timeout);
+        return static_cast<uint>(calls().size());
+    }
+};
+
 class Control : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.wendelmoor.PortalStandIn")
@@ -122,9 +134,12 @@ int main(int argc, char** argv) {
     bus() = QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]), QStringLiteral("stand-in"));
     GlobalShortcuts portal;
     Control control(portal);
+    Notifications notifications;
     const auto exported = QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties;
     if (!bus().registerObject(kPath, &portal, exported) || !bus().registerObject(QStringLiteral("/standin"), &control, exported) ||
-        !bus().registerService(QStringLiteral("org.freedesktop.portal.Desktop"))) {
+        !bus().registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications, exported) ||
+        !bus().registerService(QStringLiteral("org.freedesktop.portal.Desktop")) ||
+        !bus().registerService(QStringLiteral("org.freedesktop.Notifications"))) {
         std::fprintf(stderr, "portal_stand_in: %s\n", qPrintable(bus().lastError().message()));
         return 1;
     }

@@ -1,10 +1,12 @@
 // CoolTrayIcon1: the main window's icon in the notification area, over QSystemTrayIcon. It watches
 // the main window: when the window is minimised and the desktop has a notification area, it hides
-// the window (and so its taskbar button) and reports OnMinimizeToTray.
+// the window (and so its taskbar button) and reports OnMinimizeToTray. Where the desktop cannot show
+// balloons, they go to its notifications (org.freedesktop.Notifications) instead.
 #pragma once
 
 #include "platform/TrayIcon.h"
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -23,6 +25,9 @@ public:
     // Shows the icon, with the window's icon and the tooltip "Wendelmoor", and watches the window.
     void attach(QWidget* mainWindow);
     QSystemTrayIcon& systemTrayIcon() { return icon_; }
+    // Where the desktop's notifications are asked for when no balloon can show: the session bus by
+    // default.
+    void setNotificationBus(const QDBusConnection& bus) { notificationBus_ = bus; }
 
     bool isAvailable() const override { return available_(); }
     void showMainWindow() override;
@@ -39,6 +44,7 @@ private:
     void hideMinimizedWindow();
 
     std::function<bool()> available_;
+    QDBusConnection notificationBus_ = QDBusConnection::sessionBus();
     QSystemTrayIcon icon_;
     QPointer<QWidget> window_;
     std::function<void()> onClick_;

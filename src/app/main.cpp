@@ -92,12 +92,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Wendelmoor");  // 3.
 
     QtDialogs dialogs;
-    // Global hot keys: the desktop portal in a Wayland session, key grabs where an X11 connection
-    // exists, and none elsewhere (the user is told once, at the first "Assign").
+    // Global hot keys: the desktop portal in a Wayland session, key grabs in an X11 session, and none
+    // elsewhere (the user is told once, at the first "Assign"). Grabs on a Wayland desktop's X server
+    // would only hear keys while one of its X windows has the focus.
     UnavailableHotKeyService noHotKeys;
+    const bool wayland = waylandSession();
     const std::unique_ptr<PortalHotKeyService> portalHotKeys =
-        waylandSession() ? PortalHotKeyService::connect(QDBusConnection::sessionBus()) : nullptr;
-    const std::unique_ptr<THotKeyManager> x11HotKeys = portalHotKeys ? nullptr : THotKeyManager::forApplication();
+        wayland ? PortalHotKeyService::connect(QDBusConnection::sessionBus()) : nullptr;
+    const std::unique_ptr<THotKeyManager> x11HotKeys = wayland ? nullptr : THotKeyManager::forApplication();
     HotKeyService& hotKeys = portalHotKeys ? static_cast<HotKeyService&>(*portalHotKeys)
                              : x11HotKeys  ? static_cast<HotKeyService&>(*x11HotKeys)
                                            : noHotKeys;

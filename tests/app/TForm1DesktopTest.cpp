@@ -6,6 +6,7 @@
 #include "collection/NodeStream.h"
 #include "fakes/RecordedWindowServices.h"
 #include "fakes/RecordingAutostart.h"
+#include "fakes/RecordingCollectionLock.h"
 #include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
 #include "ui/ToolPictures.h"
@@ -149,6 +150,27 @@ TEST_F(DesktopWindow, AHandedOverFileIsOpenedAndTheCollectionLeftIsSaved) {
     form->HandOverRequest("open", path("gone.goto"));
     EXPECT_THAT(dialogs.messages, ElementsAre(HasSubstr("gone.goto\" does not exist.")));
     EXPECT_EQ(form->documents().currentPath(), path("other.goto"));
+}
+
+TEST_F(DesktopWindow, ACollectionAnotherProgramHoldsIsRefusedWithAMessageOnEveryRoad) {
+    collection(path("Info/held.goto"), "held");
+    RecordingCollectionLock locks;
+    locks.heldElsewhere.insert(path("Info/held.goto"));
+    TForm1Services all = services();
+    form = std::make_unique<TForm1>(scratch.programFolder(),
+                                    TForm1Services{all.dialogs, all.hotKeys, all.clipboard, all.shell, all.clock, all.tray,
+                                                   BrowserWindows::none(), UrlCache::none(), autostart, &locks});
+    form->FormCreate();
+    dialogs.fileAnswers.push_back(path("Info/held.goto"));
+    form->Open2Click();
+    form->HandOverRequest("open", path("Info/held.goto"));
+    dialogs.fileAnswers.push_back(path("Info/held.goto"));
+    form->SaveAs_mp_Click();
+    const std::string refused = "error: The collection \"" + path("Info/held.goto") + "\" is open in another Wendelmoor (process 4242)";
+    EXPECT_THAT(dialogs.messages, ElementsAre(HasSubstr(refused), HasSubstr(refused), HasSubstr(refused)));
+    EXPECT_EQ(form->documents().currentPath(), path("links.goto"));
+    EXPECT_EQ(firstName(), "");
+    EXPECT_EQ(locks.calls.front(), "take " + path("links.goto"));
 }
 
 TEST_F(DesktopWindow, StartWithTheDesktopWritesAndRemovesTheEntryAndShowsWhetherItExists) {

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end: the program as a desktop program under a virtual X server: its command line, an
 # installed tree started with a scratch home folder, and one program at a time per data folder.
-# usage: desktop_test.sh PROGRAM MAKE_COLLECTION DUMP_COLLECTION CMAKE BUILD_DIR
+# usage: desktop_test.sh PROGRAM MAKE_COLLECTION DUMP_COLLECTION CMAKE BUILD_DIR X11_STAND_INS
 set -euo pipefail
-program=$1 make_collection=$2 dump_collection=$3 cmake=$4 build=$5
+program=$1 make_collection=$2 dump_collection=$3 cmake=$4 build=$5 stand_ins=$6
 
 source "$(dirname "$0")/e2e_common.sh"
 export HOME="$work/home"
@@ -84,4 +84,29 @@ pid=$first window=$first_window
 quit
 [ "$("$dump_collection" "$work/other.goto")" = "Other" ] || fail "other.goto changed"
 echo "ok second start with FILE"
-echo "4 passed, 0 failed"
+
+# 5. A hidden start stays in the notification area (a stand-in one) until a second start asks for
+#    the window. The main window is told from the icon, which carries the program's name too, by
+#    its width.
+main_windows() {
+    xdotool search --onlyvisible --name '^Wendelmoor$' 2>/dev/null | while read -r id; do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: [0-9][0-9][0-9]' && echo "$id"; done || true
+}
+"$stand_ins" tray > "$work/tray.out" &
+pids+=($!)
+for _ in $(seq 100); do grep -q ready "$work/tray.out" 2>/dev/null && break; sleep 0.1; done
+mkdir -p "$work/hidden/Info"
+cp "$program" "$work/hidden/wendelmoor"
+"$work/hidden/wendelmoor" --hidden >>"$work/log" 2>&1 &
+pid=$!
+pids+=($pid)
+for _ in $(seq 100); do [ -f "$work/hidden/links.goto.lock" ] && break; sleep 0.1; done
+[ -f "$work/hidden/links.goto.lock" ] || fail "the hidden program did not start"
+sleep 1
+[ -z "$(main_windows)" ] || fail "a hidden start showed its window"
+"$work/hidden/wendelmoor" >>"$work/log" 2>&1 || fail "the second start for the hidden program failed"
+for _ in $(seq 100); do window=$(main_windows | head -n 1); [ -n "$window" ] && break; sleep 0.1; done
+[ -n "$window" ] || fail "the hidden program's window did not come out of the notification area"
+quit
+echo "ok hidden start comes out for a second start"
+echo "5 passed, 0 failed"

@@ -3,7 +3,9 @@
 #include "TForm1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QTimer>
 
 void TForm1::setUpDesktop() {
     QAction* entry = actionFor("StartWithTheDesktop1Click");
@@ -24,6 +26,13 @@ void TForm1::StartWithTheDesktop1Click() {
 void TForm1::startHidden() { trayCommands_.startHidden(); }
 
 void TForm1::HandOverRequest(std::string_view verb, const std::string& argument) {
+    if (verb == "open" && QApplication::activeModalWidget()) {
+        // A dialog may be working on the outline (the properties of an item): the collection is
+        // changed once it has closed.
+        QTimer::singleShot(300, this, [this, argument] { HandOverRequest("open", argument); });
+        trayCommands_.bringBack();
+        return;
+    }
     if (verb == "open") {
         documentCommands_.openCollection(argument);
         showOpenedFile();

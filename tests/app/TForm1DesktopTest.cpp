@@ -13,7 +13,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
+#include <QTest>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -147,9 +149,20 @@ TEST_F(DesktopWindow, AHandedOverFileIsOpenedAndTheCollectionLeftIsSaved) {
     EXPECT_TRUE(fileExists(path("links.goto")));  // saved as "Open" saves it
     EXPECT_EQ(form->OpenedFilePanel()->text().toStdString(), " " + path("other.goto"));
 
+    // While a dialog is open (it may hold an item of the outline) the collection waits for it.
+    collection(path("third.goto"), "third");
+    QDialog dialog(form.get());
+    dialog.setModal(true);
+    dialog.show();
+    form->HandOverRequest("open", path("third.goto"));
+    EXPECT_EQ(form->documents().currentPath(), path("other.goto"));
+    dialog.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->documents().currentPath() == path("third.goto"); }));
+    EXPECT_EQ(firstName(), "third");
+
     form->HandOverRequest("open", path("gone.goto"));
     EXPECT_THAT(dialogs.messages, ElementsAre(HasSubstr("gone.goto\" does not exist.")));
-    EXPECT_EQ(form->documents().currentPath(), path("other.goto"));
+    EXPECT_EQ(form->documents().currentPath(), path("third.goto"));
 }
 
 TEST_F(DesktopWindow, ACollectionAnotherProgramHoldsIsRefusedWithAMessageOnEveryRoad) {

@@ -14,9 +14,9 @@ const QCommandLineOption kHidden(QStringLiteral("hidden"),
 // and left alone, but not listed in the help.
 QList<QCommandLineOption> qtOptions() {
     QList<QCommandLineOption> list;
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
-                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "style", "stylesheet", "session",
-                             "name", "title", "visual"})
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
+          "qwindowtitle", "qwindowicon", "style", "stylesheet", "session", "name", "title", "visual"})
         list.append(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
     for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
         list.append(QCommandLineOption(QString::fromLatin1(name)));
@@ -27,7 +27,7 @@ QList<QCommandLineOption> qtOptions() {
 
 void options(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Wendelmoor, an organiser for links and small actions."));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // Qt's "-platform"
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // Qt's "-platform"
     parser.addOption(kHidden);
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -73,7 +73,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString&
         // Parsed before the application exists, the help cannot know the program's name by itself.
         outcome.output = parser.helpText();
         const qsizetype name = outcome.output.indexOf(QLatin1Char(' ')) + 1;
-        outcome.output.replace(name, outcome.output.indexOf(QLatin1Char(' '), name) - name, QStringLiteral("wendelmoor"));
+        outcome.output.replace(name, outcome.output.indexOf(QLatin1Char(' '), name) - name,
+                               QStringLiteral("wendelmoor"));
         return outcome;
     }
     if (parser.isSet(showVersion)) {

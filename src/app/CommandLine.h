@@ -14,10 +14,10 @@ struct StartRequest {
 };
 
 struct CommandLineOutcome {
-    bool start = false;  // false: print and end with exitStatus
+    bool start = false; // false: print and end with exitStatus
     int exitStatus = 0;
-    QString output;      // for standard output (--help, --version)
-    QString error;       // for standard error
+    QString output; // for standard output (--help, --version)
+    QString error;  // for standard error
     StartRequest request;
 };
 

@@ -13,7 +13,8 @@ void TForm1::setUpDesktop() {
     if (!entry || !service || !service->menu())
         return;
     entry->setChecked(services_.autostart.enabled());
-    connect(service->menu(), &QMenu::aboutToShow, this, [this, entry] { entry->setChecked(services_.autostart.enabled()); });
+    connect(service->menu(), &QMenu::aboutToShow, this,
+            [this, entry] { entry->setChecked(services_.autostart.enabled()); });
 }
 
 void TForm1::StartWithTheDesktop1Click() {
@@ -23,7 +24,9 @@ void TForm1::StartWithTheDesktop1Click() {
         entry->setChecked(services_.autostart.enabled());
 }
 
-void TForm1::startHidden() { trayCommands_.startHidden(); }
+void TForm1::startHidden() {
+    trayCommands_.startHidden();
+}
 
 void TForm1::HandOverRequest(std::string_view verb, const std::string& argument) {
     if (verb == "open" && QApplication::activeModalWidget()) {
@@ -37,14 +40,14 @@ void TForm1::HandOverRequest(std::string_view verb, const std::string& argument)
         documentCommands_.openCollection(argument);
         showOpenedFile();
     } else if (verb != "show") {
-        return;  // a request of a later version
+        return; // a request of a later version
     }
     trayCommands_.bringBack();
 }
 
 QString TForm1::toolTipFor(std::string_view handler, const QString& caption) const {
     if (handler == "SpeedButton9Click")
-        handler = "Props_mpClick";  // the "Props" button runs the Properties command
+        handler = "Props_mpClick"; // the "Props" button runs the Properties command
     // The address bar's buttons have no menu entry.
     if (handler == "RbButton2Click")
         return QStringLiteral("Go to the Address (Enter)");

@@ -15,10 +15,10 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
-#include <QTest>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 
 #include <gmock/gmock.h>
@@ -41,14 +41,14 @@ TEST(CommandLine, OptionsFilesAndErrorsGiveTheirRequestsAndExitStatuses) {
         QStringList arguments;
         bool start;
         int status;
-        QString collection;  // the request's, relative to the folder
+        QString collection; // the request's, relative to the folder
         bool hidden;
-        const char* text;    // part of what is printed: standard output when the status is 0
+        const char* text; // part of what is printed: standard output when the status is 0
     };
     const Case cases[] = {
         {{}, true, 0, {}, false, ""},
         {{"--hidden"}, true, 0, {}, true, ""},
-        {{"-platform", "offscreen", "--hidden"}, true, 0, {}, true, ""},  // Qt's own options pass
+        {{"-platform", "offscreen", "--hidden"}, true, 0, {}, true, ""}, // Qt's own options pass
         {{folder + "/mine.goto"}, true, 0, "/mine.goto", false, ""},
         {{"--hidden", folder + "/mine.goto"}, true, 0, "/mine.goto", true, ""},
         {{"--help"}, false, 0, {}, false, "Usage: wendelmoor [options] [FILE.goto]"},
@@ -81,10 +81,9 @@ struct DesktopWindow : ::testing::Test, RecordedWindowServices {
 
     void start() {
         TForm1Services all = services();
-        form = std::make_unique<TForm1>(
-            scratch.programFolder(),
-            TForm1Services{all.dialogs, all.hotKeys, all.clipboard, all.shell, all.clock, all.tray,
-                           BrowserWindows::none(), UrlCache::none(), autostart});
+        form = std::make_unique<TForm1>(scratch.programFolder(),
+                                        TForm1Services{all.dialogs, all.hotKeys, all.clipboard, all.shell, all.clock,
+                                                       all.tray, BrowserWindows::none(), UrlCache::none(), autostart});
         form->FormCreate();
     }
     std::string path(const std::string& name) const { return scratch.programFolder() + name; }
@@ -93,7 +92,9 @@ struct DesktopWindow : ::testing::Test, RecordedWindowServices {
         addNamed(outline, nullptr, name);
         writeFileSafely(path, writeOutline(outline));
     }
-    std::string firstName() { return std::string(std::string_view(form->LinksTree().root()->children().front()->data.Name)); }
+    std::string firstName() {
+        return std::string(std::string_view(form->LinksTree().root()->children().front()->data.Name));
+    }
 };
 
 TEST_F(DesktopWindow, AnInstalledWindowTakesSkinsAndHelpFromTheShareFolderAndCollectionsFromTheDataFolder) {
@@ -131,10 +132,10 @@ TEST_F(DesktopWindow, AHiddenStartGoesIntoTheNotificationAreaAndAHandedOverShowB
     EXPECT_TRUE(form->trayFlag());
     form->HandOverRequest("show", "");
     EXPECT_FALSE(form->trayFlag());
-    form->HandOverRequest("future-verb", "x");  // a later version's request: nothing happens
+    form->HandOverRequest("future-verb", "x"); // a later version's request: nothing happens
     EXPECT_THAT(tray.calls, ElementsAre("hide", "show"));
 
-    tray.available = false;  // without a notification area the window is only minimised
+    tray.available = false; // without a notification area the window is only minimised
     form->startHidden();
     EXPECT_FALSE(form->trayFlag());
     EXPECT_EQ(tray.calls.back(), "minimize");
@@ -146,7 +147,7 @@ TEST_F(DesktopWindow, AHandedOverFileIsOpenedAndTheCollectionLeftIsSaved) {
     form->HandOverRequest("open", path("other.goto"));
     EXPECT_EQ(form->documents().currentPath(), path("other.goto"));
     EXPECT_EQ(firstName(), "other");
-    EXPECT_TRUE(fileExists(path("links.goto")));  // saved as "Open" saves it
+    EXPECT_TRUE(fileExists(path("links.goto"))); // saved as "Open" saves it
     EXPECT_EQ(form->OpenedFilePanel()->text().toStdString(), " " + path("other.goto"));
 
     // While a dialog is open (it may hold an item of the outline) the collection waits for it.
@@ -170,16 +171,17 @@ TEST_F(DesktopWindow, ACollectionAnotherProgramHoldsIsRefusedWithAMessageOnEvery
     RecordingCollectionLock locks;
     locks.heldElsewhere.insert(path("Info/held.goto"));
     TForm1Services all = services();
-    form = std::make_unique<TForm1>(scratch.programFolder(),
-                                    TForm1Services{all.dialogs, all.hotKeys, all.clipboard, all.shell, all.clock, all.tray,
-                                                   BrowserWindows::none(), UrlCache::none(), autostart, &locks});
+    form = std::make_unique<TForm1>(
+        scratch.programFolder(), TForm1Services{all.dialogs, all.hotKeys, all.clipboard, all.shell, all.clock, all.tray,
+                                                BrowserWindows::none(), UrlCache::none(), autostart, &locks});
     form->FormCreate();
     dialogs.fileAnswers.push_back(path("Info/held.goto"));
     form->Open2Click();
     form->HandOverRequest("open", path("Info/held.goto"));
     dialogs.fileAnswers.push_back(path("Info/held.goto"));
     form->SaveAs_mp_Click();
-    const std::string refused = "error: The collection \"" + path("Info/held.goto") + "\" is open in another Wendelmoor (process 4242)";
+    const std::string refused =
+        "error: The collection \"" + path("Info/held.goto") + "\" is open in another Wendelmoor (process 4242)";
     EXPECT_THAT(dialogs.messages, ElementsAre(HasSubstr(refused), HasSubstr(refused), HasSubstr(refused)));
     EXPECT_EQ(form->documents().currentPath(), path("links.goto"));
     EXPECT_EQ(firstName(), "");
@@ -187,7 +189,7 @@ TEST_F(DesktopWindow, ACollectionAnotherProgramHoldsIsRefusedWithAMessageOnEvery
 }
 
 TEST_F(DesktopWindow, StartWithTheDesktopWritesAndRemovesTheEntryAndShowsWhetherItExists) {
-    autostart.entry = true;  // written in an earlier run
+    autostart.entry = true; // written in an earlier run
     start();
     QAction* entry = form->actionAt("Service/Start With the Desktop");
     ASSERT_NE(entry, nullptr);
@@ -200,7 +202,7 @@ TEST_F(DesktopWindow, StartWithTheDesktopWritesAndRemovesTheEntryAndShowsWhether
     entry->trigger();
     EXPECT_TRUE(entry->isChecked());
 
-    autostart.entry = false;  // removed by hand meanwhile: the mark follows when the menu opens
+    autostart.entry = false; // removed by hand meanwhile: the mark follows when the menu opens
     emit form->actionAt("Service")->menu()->aboutToShow();
     EXPECT_FALSE(entry->isChecked());
 
@@ -219,7 +221,7 @@ TEST_F(DesktopWindow, EveryButtonNamesItsCommandAndKeyAndTheToolColumnShowsPictu
     const auto tools = column->findChildren<QToolButton*>();
     ASSERT_EQ(tools.size(), 16);
     for (const QToolButton* tool : tools) {
-        const QString handler = tool->objectName().chopped(4);  // "<handler>Tool"
+        const QString handler = tool->objectName().chopped(4); // "<handler>Tool"
         EXPECT_FALSE(tool->icon().isNull()) << handler.toStdString();
         const QImage image = drawnToolPicture(handler.toStdString()).pixmap(16, 16).toImage();
         pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
@@ -231,15 +233,16 @@ TEST_F(DesktopWindow, EveryButtonNamesItsCommandAndKeyAndTheToolColumnShowsPictu
         const char* object;
         const char* toolTip;
     };
-    for (const Case& c : {Case{"Up1ClickTool", "Up (Alt+Up)"}, Case{"DeleteLink_mpClickButton", "Delete Items (Ctrl+D)"},
-                          Case{"SpeedButton9ClickButton", "Show Item Info (Ctrl+Return)"},
-                          Case{"Browse_mp_ClickButton", "Launch (F9)"}, Case{"RbButton2ClickButton", "Go to the Address (Enter)"}}) {
+    for (const Case& c :
+         {Case{"Up1ClickTool", "Up (Alt+Up)"}, Case{"DeleteLink_mpClickButton", "Delete Items (Ctrl+D)"},
+          Case{"SpeedButton9ClickButton", "Show Item Info (Ctrl+Return)"}, Case{"Browse_mp_ClickButton", "Launch (F9)"},
+          Case{"RbButton2ClickButton", "Go to the Address (Enter)"}}) {
         const QWidget* widget = form->findChild<QWidget*>(c.object);
         ASSERT_NE(widget, nullptr) << c.object;
         EXPECT_EQ(widget->toolTip().toStdString(), c.toolTip) << c.object;
     }
     for (const QAbstractButton* b : form->findChild<QWidget*>("PageControl3")->findChildren<QAbstractButton*>())
-        if (b->objectName().endsWith("ClickButton")) {  // the window's own, not the tab bar's arrows
+        if (b->objectName().endsWith("ClickButton")) { // the window's own, not the tab bar's arrows
             EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
         }
 }

@@ -9,7 +9,7 @@
 
 class RecordingAutostart : public Autostart {
 public:
-    std::vector<std::string> calls;  // "enable", "disable"
+    std::vector<std::string> calls; // "enable", "disable"
     bool entry = false;
     bool failing = false;
 

@@ -10,7 +10,7 @@
 
 class RecordingCollectionLock : public CollectionLock {
 public:
-    std::vector<std::string> calls;  // "take PATH", "release PATH"
+    std::vector<std::string> calls; // "take PATH", "release PATH"
     std::set<std::string> heldElsewhere;
 
     bool take(const std::string& path, std::string& holder) override {

@@ -53,14 +53,14 @@ TEST_F(CollectionLocks, ACollectionHeldByOneProgramIsNeitherOpenedNorOverwritten
     second.documents.LoadTree(path("own.goto"));
 
     try {
-        second.documents.LoadTree(path("shared.goto"));  // Open, the collection list, a handed-over FILE
+        second.documents.LoadTree(path("shared.goto")); // Open, the collection list, a handed-over FILE
         FAIL() << "opened a collection another program holds";
     } catch (const CollectionInUseError& e) {
         EXPECT_THAT(e.what(), HasSubstr("is open in another Wendelmoor (process "));
     }
     EXPECT_EQ(second.documents.currentPath(), path("own.goto"));
     EXPECT_EQ(std::string_view(second.outline.root()->children().front()->data.Name), "Second's");
-    EXPECT_THROW(second.documents.SaveTree(path("shared.goto")), CollectionInUseError);  // Save As
+    EXPECT_THROW(second.documents.SaveTree(path("shared.goto")), CollectionInUseError); // Save As
     EXPECT_EQ(firstName("shared.goto"), "First's");
 
     // Once the first program has left it, the collection is free.
@@ -94,7 +94,7 @@ TEST_F(CollectionLocks, ADamagedCollectionStaysLockedWhileItsRecoveryFileIsInUse
     std::ofstream(path("bad.goto")) << "not a collection";
     Program first(scratch.programFolder()), second(scratch.programFolder());
     EXPECT_THROW(first.documents.LoadTree(path("bad.goto")), CollectionLoadError);
-    first.documents.Save();  // to the recovery file
+    first.documents.Save(); // to the recovery file
     EXPECT_THROW(second.documents.LoadTree(path("bad.goto")), CollectionInUseError);
 }
 

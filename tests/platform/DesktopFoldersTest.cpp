@@ -47,15 +47,16 @@ TEST_F(AppFoldersTest, AnInstalledProgramReadsTheShareFolderAndKeepsCollectionsI
     EXPECT_EQ(folders.data, dataHome() + "wendelmoor/");
     EXPECT_TRUE(folders.installed());
 
-    EXPECT_EQ(folders.makeDataFolder(), "");  // the first start makes the folders
+    EXPECT_EQ(folders.makeDataFolder(), ""); // the first start makes the folders
     EXPECT_TRUE(fs::is_directory(dataHome() + "wendelmoor/Info"));
-    EXPECT_EQ(folders.makeDataFolder(), "");  // and later starts find them
+    EXPECT_EQ(folders.makeDataFolder(), ""); // and later starts find them
 }
 
 TEST_F(AppFoldersTest, AFolderThatCannotBeMadeIsNamedInTheError) {
     write(home("blocked"), std::string("a file where the folder should be"));
     const AppFolders folders{"/usr/share/wendelmoor/", home("blocked").string() + "/wendelmoor/"};
-    EXPECT_THAT(folders.makeDataFolder(), HasSubstr("blocked/wendelmoor/Info/\" for your collections could not be made"));
+    EXPECT_THAT(folders.makeDataFolder(),
+                HasSubstr("blocked/wendelmoor/Info/\" for your collections could not be made"));
 }
 
 struct AutostartTest : TempHome {};
@@ -69,7 +70,7 @@ TEST_F(AutostartTest, TheEntryIsWrittenStartingHiddenAndRemoved) {
     EXPECT_THAT(read(autostart.entryPath()), HasSubstr("\nExec=\"/opt/wendel moor/bin/wendelmoor\" --hidden\n"));
     EXPECT_EQ(autostart.setEnabled(false), "");
     EXPECT_FALSE(autostart.enabled());
-    EXPECT_EQ(autostart.setEnabled(false), "");  // removing a missing entry is no error
+    EXPECT_EQ(autostart.setEnabled(false), ""); // removing a missing entry is no error
 }
 
 TEST_F(AutostartTest, ProgramPathsAreQuotedAsDesktopEntriesNeed) {

@@ -2,12 +2,12 @@
 // the session made at start, one bind for a run of registrations, the "Activated" signal reaching
 // the press handler (and, in the window, the items with that key in document order), and the
 // session closed at the end; and reminders in the desktop's notifications.
+#include "platform/portal/PortalHotKeyService.h"
 #include "app/TForm1.h"
 #include "collection/FileIO.h"
 #include "collection/ItemType.h"
 #include "collection/NodeStream.h"
 #include "fakes/RecordedWindowServices.h"
-#include "platform/portal/PortalHotKeyService.h"
 #include "platform/qt/QtTrayIcon.h"
 #include "support/ScratchProgramFolder.h"
 #include "support/TestOutlines.h"
@@ -31,8 +31,8 @@ constexpr std::uint32_t kCtrlShiftF5 = 0x6074;
 // A private session bus (its own dbus-daemon) and, when asked, the stand-in portal on it.
 struct PrivateBus : ::testing::Test {
     QProcess daemon, standIn;
-    QDBusConnection bus{QString()};      // the program's
-    QDBusConnection control{QString()};  // the test's own, to the stand-in's control interface
+    QDBusConnection bus{QString()};     // the program's
+    QDBusConnection control{QString()}; // the test's own, to the stand-in's control interface
 
     void SetUp() override {
         daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
@@ -54,7 +54,8 @@ struct PrivateBus : ::testing::Test {
     void startPortal() {
         standIn.setProcessChannelMode(QProcess::ForwardedChannels);
         standIn.start(QStringLiteral(WENDELMOOR_PORTAL_STAND_IN), {address});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered("org.freedesktop.portal.Desktop"); }, 5000))
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return bus.interface()->isServiceRegistered("org.freedesktop.portal.Desktop"); }, 5000))
             << "the stand-in portal did not start";
     }
     std::vector<std::string> portalCalls() {
@@ -80,7 +81,9 @@ struct PrivateBus : ::testing::Test {
     static inline int connections = 0;
 };
 
-TEST_F(PrivateBus, WithoutThePortalNoServiceIsMade) { EXPECT_EQ(PortalHotKeyService::connect(bus), nullptr); }
+TEST_F(PrivateBus, WithoutThePortalNoServiceIsMade) {
+    EXPECT_EQ(PortalHotKeyService::connect(bus), nullptr);
+}
 
 TEST_F(PrivateBus, KeysAreBoundInOneRunPressedThroughActivatedAndTheSessionClosedAtTheEnd) {
     startPortal();
@@ -93,12 +96,13 @@ TEST_F(PrivateBus, KeysAreBoundInOneRunPressedThroughActivatedAndTheSessionClose
     const int f5 = service->registerHotKey(kCtrlShiftF5);
     EXPECT_NE(home, 0);
     EXPECT_NE(f5, home);
-    EXPECT_EQ(service->registerHotKey(kCtrlAltHome), home);  // held already: the same identifier
+    EXPECT_EQ(service->registerHotKey(kCtrlAltHome), home); // held already: the same identifier
     ASSERT_TRUE(waitForCalls(2));
-    EXPECT_THAT(portalCalls(), ElementsAre("create-session", "bind Ctrl+Shift+F5=CTRL+SHIFT+F5 Ctrl+Alt+Home=CTRL+ALT+Home"));
+    EXPECT_THAT(portalCalls(),
+                ElementsAre("create-session", "bind Ctrl+Shift+F5=CTRL+SHIFT+F5 Ctrl+Alt+Home=CTRL+ALT+Home"));
 
     activate("Ctrl+Shift+F5");
-    activate("Ctrl+Alt+F9");  // not the program's: ignored
+    activate("Ctrl+Alt+F9"); // not the program's: ignored
     activate("Ctrl+Alt+Home");
     ASSERT_TRUE(QTest::qWaitFor([&] { return presses.size() >= 2; }, 5000));
     EXPECT_THAT(presses, ElementsAre(std::pair{kCtrlShiftF5, f5}, std::pair{kCtrlAltHome, home}));
@@ -128,8 +132,8 @@ TEST_F(PrivateBus, AnActivatedKeyLaunchesTheWindowsItemsWithThatKeyInDocumentOrd
     }
     writeFileSafely(scratch.programFolder() + "links.goto", writeOutline(collection));
     RecordedWindowServices services;
-    TForm1 form(scratch.programFolder(),
-                TForm1Services{services.dialogs, *portal, services.clipboard, services.shell, services.clock, services.tray});
+    TForm1 form(scratch.programFolder(), TForm1Services{services.dialogs, *portal, services.clipboard, services.shell,
+                                                        services.clock, services.tray});
     form.FormCreate();
     ASSERT_TRUE(waitForCalls(2));
 
@@ -141,7 +145,7 @@ TEST_F(PrivateBus, AnActivatedKeyLaunchesTheWindowsItemsWithThatKeyInDocumentOrd
 
 TEST_F(PrivateBus, WhereNoBalloonCanShowAReminderGoesToTheDesktopsNotifications) {
     startPortal();
-    QtTrayIcon tray([] { return false; });  // no notification area
+    QtTrayIcon tray([] { return false; }); // no notification area
     tray.setNotificationBus(bus);
     tray.showBalloon("Reminder", "Call the garage", 5);
     ASSERT_TRUE(waitForCalls(1));

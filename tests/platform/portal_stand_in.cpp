@@ -1,7 +1,7 @@
 // A stand-in for the desktop portal's GlobalShortcuts interface (and the desktop's notifications) on
-// a private session bus, for the tests: portal_stand_in BUS_ADDRESS. It answers CreateSession and BindShortcuts as the portal does
-// (a Response signal on the request object), records each call, and sends "Activated" when a test
-// asks through its own interface org.wendelmoor.PortalStandIn at /standin (Activate, Calls).
+// a private session bus, for the tests: portal_stand_in BUS_ADDRESS. It answers CreateSession and BindShortcuts as the
+// portal does (a Response signal on the request object), records each call, and sends "Activated" when a test asks
+// through its own interface org.wendelmoor.PortalStandIn at /standin (Activate, Calls).
 #include "platform/portal/PortalShortcut.h"
 
 #include <QCoreApplication>
@@ -35,8 +35,8 @@ QString senderPart(const QDBusMessage& message) {
 // Answers a request the way the portal does: after the method has returned, on the request's path.
 void respond(const QString& request, const QVariantMap& results) {
     QTimer::singleShot(0, [request, results] {
-        QDBusMessage response =
-            QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QDBusMessage response = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"),
+                                                           QStringLiteral("Response"));
         response << 0u << results;
         bus().send(response);
     });
@@ -69,20 +69,23 @@ public:
 public slots:
     QDBusObjectPath CreateSession(const QVariantMap& options, const QDBusMessage& message) {
         const QString sender = senderPart(message);
-        session = kPath + QStringLiteral("/session/") + sender + QLatin1Char('/') + options.value("session_handle_token").toString();
+        session = kPath + QStringLiteral("/session/") + sender + QLatin1Char('/') +
+                  options.value("session_handle_token").toString();
         bus().registerObject(session, new Session(session), QDBusConnection::ExportAllSlots);
         calls() << QStringLiteral("create-session");
-        const QString request = kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + options.value("handle_token").toString();
+        const QString request =
+            kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + options.value("handle_token").toString();
         respond(request, {{QStringLiteral("session_handle"), session}});
         return QDBusObjectPath(request);
     }
 
-    QDBusObjectPath BindShortcuts(const QDBusObjectPath& sessionHandle, const PortalShortcuts& shortcuts, const QString&,
-                                  const QVariantMap& options, const QDBusMessage& message) {
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath& sessionHandle, const PortalShortcuts& shortcuts,
+                                  const QString&, const QVariantMap& options, const QDBusMessage& message) {
         QStringList bound;
         for (const PortalShortcut& s : shortcuts)
             bound << s.id + QLatin1Char('=') + s.properties.value(QStringLiteral("preferred_trigger")).toString();
-        calls() << QStringLiteral("bind ") + (sessionHandle.path() == session ? QString() : QStringLiteral("(wrong session) ")) +
+        calls() << QStringLiteral("bind ") +
+                       (sessionHandle.path() == session ? QString() : QStringLiteral("(wrong session) ")) +
                        bound.join(QLatin1Char(' '));
         const QString request = kPath + QStringLiteral("/request/") + senderPart(message) + QLatin1Char('/') +
                                 options.value("handle_token").toString();
@@ -110,8 +113,8 @@ public:
     explicit Control(GlobalShortcuts& portal) : portal_(portal) {}
 public slots:
     void Activate(const QString& id) {
-        QDBusMessage activated =
-            QDBusMessage::createSignal(kPath, QStringLiteral("org.freedesktop.portal.GlobalShortcuts"), QStringLiteral("Activated"));
+        QDBusMessage activated = QDBusMessage::createSignal(
+            kPath, QStringLiteral("org.freedesktop.portal.GlobalShortcuts"), QStringLiteral("Activated"));
         activated << QVariant::fromValue(QDBusObjectPath(portal_.session)) << id
                   << static_cast<qulonglong>(QDateTime::currentMSecsSinceEpoch()) << QVariantMap();
         bus().send(activated);
@@ -136,7 +139,8 @@ int main(int argc, char** argv) {
     Control control(portal);
     Notifications notifications;
     const auto exported = QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties;
-    if (!bus().registerObject(kPath, &portal, exported) || !bus().registerObject(QStringLiteral("/standin"), &control, exported) ||
+    if (!bus().registerObject(kPath, &portal, exported) ||
+        !bus().registerObject(QStringLiteral("/standin"), &control, exported) ||
         !bus().registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications, exported) ||
         !bus().registerService(QStringLiteral("org.freedesktop.portal.Desktop")) ||
         !bus().registerService(QStringLiteral("org.freedesktop.Notifications"))) {

@@ -27,11 +27,11 @@ QDBusMessage portalCall(const QString& method) {
 std::unique_ptr<PortalHotKeyService> PortalHotKeyService::connect(const QDBusConnection& bus) {
     if (!bus.isConnected())
         return nullptr;
-    QDBusMessage version = QDBusMessage::createMethodCall(kPortal, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                          QStringLiteral("Get"));
+    QDBusMessage version = QDBusMessage::createMethodCall(
+        kPortal, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     version << kShortcuts << QStringLiteral("version");
     if (bus.call(version, QDBus::Block, 2000).type() != QDBusMessage::ReplyMessage)
-        return nullptr;  // no portal, or one without global shortcuts
+        return nullptr; // no portal, or one without global shortcuts
     return std::unique_ptr<PortalHotKeyService>(new PortalHotKeyService(bus));
 }
 
@@ -42,7 +42,8 @@ PortalHotKeyService::PortalHotKeyService(const QDBusConnection& bus) : bus_(bus)
     qRegisterMetaType<QDBusObjectPath>();
     if (!bus_.connect(kPortal, kPortalPath, kShortcuts, QStringLiteral("Activated"), this,
                       SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap))))
-        qWarning("wendelmoor: the desktop portal's hot key presses cannot be heard: %s", qPrintable(bus_.lastError().message()));
+        qWarning("wendelmoor: the desktop portal's hot key presses cannot be heard: %s",
+                 qPrintable(bus_.lastError().message()));
     createSession();
 }
 
@@ -60,7 +61,8 @@ QString PortalHotKeyService::expectResponse(const QString& token, const char* sl
     QString sender = bus_.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     const QString path = kPortalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-    bus_.connect(kPortal, path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"), this, slot);
+    bus_.connect(kPortal, path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"), this,
+                 slot);
     return path;
 }
 
@@ -74,10 +76,10 @@ void PortalHotKeyService::createSession() {
 
 void PortalHotKeyService::sessionCreated(uint response, const QVariantMap& results) {
     if (response != 0)
-        return;  // refused: the keys stay unbound
+        return; // refused: the keys stay unbound
     const QVariant handle = results.value(QStringLiteral("session_handle"));
     session_ = handle.canConvert<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path() : handle.toString();
-    if (!registered_.empty() && !bindPending_)  // else the bind due carries them
+    if (!registered_.empty() && !bindPending_) // else the bind due carries them
         bind();
 }
 
@@ -97,7 +99,8 @@ void PortalHotKeyService::bind() {
     PortalShortcuts shortcuts;
     for (const auto& [value, identifier] : registered_) {
         const QString text = QString::fromStdString(this->text(value));
-        QVariantMap properties{{QStringLiteral("description"), QStringLiteral("Wendelmoor: launch the items of %1").arg(text)}};
+        QVariantMap properties{
+            {QStringLiteral("description"), QStringLiteral("Wendelmoor: launch the items of %1").arg(text)}};
         if (const QString trigger = preferredTrigger(value); !trigger.isEmpty())
             properties.insert(QStringLiteral("preferred_trigger"), trigger);
         shortcuts.append({text, properties});
@@ -141,9 +144,15 @@ bool PortalHotKeyService::unregisterHotKey(std::uint32_t value) {
     return true;
 }
 
-std::string PortalHotKeyService::keyName(std::uint16_t code) const { return std::string(virtualKeyName(code)); }
-std::string PortalHotKeyService::text(std::uint32_t value) const { return hotKeyText(value); }
-std::uint32_t PortalHotKeyService::parse(const std::string& text) const { return parseHotKeyText(text); }
+std::string PortalHotKeyService::keyName(std::uint16_t code) const {
+    return std::string(virtualKeyName(code));
+}
+std::string PortalHotKeyService::text(std::uint32_t value) const {
+    return hotKeyText(value);
+}
+std::uint32_t PortalHotKeyService::parse(const std::string& text) const {
+    return parseHotKeyText(text);
+}
 
 QString PortalHotKeyService::preferredTrigger(std::uint32_t value) {
     const char* name = XKeysymToString(keySymForVirtualKey(static_cast<int>(value & 0xFF)));

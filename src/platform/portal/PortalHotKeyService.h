@@ -50,6 +50,6 @@ private:
     bool bindPending_ = false;
     int nextToken_ = 1;
     int nextIdentifier_ = 1;
-    std::map<std::uint32_t, int> registered_;  // value -> identifier
+    std::map<std::uint32_t, int> registered_; // value -> identifier
     PressHandler pressHandler_;
 };

@@ -28,7 +28,7 @@ constexpr int kAnswerMilliseconds = 1500;
 
 InstanceHandover::InstanceHandover(const QString& dataFolder, QObject* parent)
     : QObject(parent), name_(nameFor(dataFolder)), lock_(QDir::temp().filePath(name_ + ".lock")) {
-    lock_.setStaleLockTime(0);  // stale only when the program holding it is gone
+    lock_.setStaleLockTime(0); // stale only when the program holding it is gone
 }
 
 InstanceHandover::~InstanceHandover() = default;
@@ -38,9 +38,9 @@ bool InstanceHandover::claim(QString& error) {
         if (lock_.error() == QLockFile::LockFailedError)
             return false;
         error = QStringLiteral("The lock file \"%1\" could not be made.").arg(lock_.fileName());
-        return true;  // run all the same: one program without the guard beats none
+        return true; // run all the same: one program without the guard beats none
     }
-    QLocalServer::removeServer(name_);  // the socket of a program that crashed
+    QLocalServer::removeServer(name_); // the socket of a program that crashed
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(name_))
@@ -58,7 +58,8 @@ bool InstanceHandover::handOver(const std::vector<HandoverRequest>& requests, QS
         if (socket.waitForConnected(qMax<qint64>(1, deadline.remainingTime())))
             break;
         if (deadline.hasExpired()) {
-            error = QStringLiteral("Another Wendelmoor runs for this data folder but does not answer: %1").arg(socket.errorString());
+            error = QStringLiteral("Another Wendelmoor runs for this data folder but does not answer: %1")
+                        .arg(socket.errorString());
             return false;
         }
         QThread::msleep(50);
@@ -95,7 +96,7 @@ void InstanceHandover::accept() {
             try {
                 const std::vector<HandoverRequest> requests = readHandover(bytes->toStdString());
                 socket->write("ok\n");
-                socket->disconnectFromServer();  // before the requests, which may show a dialog
+                socket->disconnectFromServer(); // before the requests, which may show a dialog
                 for (const HandoverRequest& request : requests)
                     deliver(request);
             } catch (const HandoverError& e) {

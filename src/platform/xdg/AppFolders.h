@@ -8,8 +8,8 @@
 #include <string>
 
 struct AppFolders {
-    std::string resources;  // skins and help pages; ends with "/"
-    std::string data;       // the collection "links.goto", "Info/", "Backups/"; ends with "/"
+    std::string resources; // skins and help pages; ends with "/"
+    std::string data;      // the collection "links.goto", "Info/", "Backups/"; ends with "/"
 
     bool installed() const { return resources != data; }
 

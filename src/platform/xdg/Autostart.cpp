@@ -26,8 +26,8 @@ std::string execArgument(const std::string& word) {
         if (c == '%')
             quoted += '%';
         quoted += c;
-        const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                          c == '/' || c == '.' || c == '_' || c == '-' || c == '+';
+        const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/' ||
+                          c == '.' || c == '_' || c == '-' || c == '+';
         plain = plain && safe;
     }
     quoted += '"';
@@ -62,8 +62,12 @@ std::string XdgAutostart::entryText(const std::string& program) {
            "Type=Application\n"
            "Name=Wendelmoor\n"
            "Comment=Starts Wendelmoor in the notification area, so that its hot keys and reminders work\n"
-           "Exec=" + exec + " --hidden\n"
-           "Icon=" + std::string(kApplicationId) + "\n"
+           "Exec=" +
+           exec +
+           " --hidden\n"
+           "Icon=" +
+           std::string(kApplicationId) +
+           "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }

@@ -81,7 +81,9 @@ std::string writeHandover(const std::vector<HandoverRequest>& requests) {
     return out;
 }
 
-bool handoverComplete(std::string_view bytes) { return bytes.size() > kMaxHandoverBytes || bytes.ends_with(kEnd); }
+bool handoverComplete(std::string_view bytes) {
+    return bytes.size() > kMaxHandoverBytes || bytes.ends_with(kEnd);
+}
 
 std::vector<HandoverRequest> readHandover(std::string_view bytes) {
     if (bytes.size() > kMaxHandoverBytes)

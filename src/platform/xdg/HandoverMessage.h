@@ -13,7 +13,7 @@
 
 struct HandoverRequest {
     std::string verb;
-    std::string argument;  // empty for a verb without one
+    std::string argument; // empty for a verb without one
     bool operator==(const HandoverRequest&) const = default;
 };
 

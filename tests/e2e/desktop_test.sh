@@ -39,8 +39,12 @@ start() { # ARGUMENTS...
 }
 quit() { xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q; wait_exit "$pid"; }
 
-# 2. The installed tree: the collection goes to ~/.local/share/wendelmoor, nothing beside the program.
+# 2. The installed tree: its desktop files pass the validators; the collection goes to
+#    ~/.local/share/wendelmoor, nothing beside the program.
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
+desktop-file-validate "$work/prefix/share/applications/org.wendelmoor.Wendelmoor.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$work/prefix/share/metainfo/org.wendelmoor.Wendelmoor.metainfo.xml" >/dev/null ||
+    fail "appstreamcli validate"
 start "$work/prefix/bin/wendelmoor"
 quit
 [ -f "$HOME/.local/share/wendelmoor/links.goto" ] || fail "the installed program did not write ~/.local/share/wendelmoor/links.goto"

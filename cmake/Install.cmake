@@ -32,6 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Keeps web addresses, folders, files and pr
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, xdg-utils")
+# The X11 platform plugin comes with libqt6gui6 and the SVG plugins with libqt6svg6, which the
+# libraries already bring; the desktop programs are started by name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, cups-client, xdg-desktop-portal")
 include(CPack)

@@ -73,7 +73,7 @@ elapsed=$((($(date +%s%N) - started) / 1000000))
 [ "$elapsed" -lt 2000 ] || fail "the second start took ${elapsed} ms"
 xdotool search --onlyvisible --name '^Wendelmoor$' | grep -qx "$first_window" || fail "the first window is not shown"
 [ "$(xdotool search --onlyvisible --name '^Wendelmoor$' | wc -l)" -eq 1 ] || fail "a second window appeared"
-echo "ok second start hands over"
+echo "ok second start hands over (in ${elapsed} ms)"
 
 # 4. A second start with FILE: the first program opens FILE (its lock moves there) and saves the
 #    collection it leaves.

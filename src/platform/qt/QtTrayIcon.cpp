@@ -56,7 +56,7 @@ void QtTrayIcon::showBalloon(const std::string& title, const std::string& text, 
         notify << QStringLiteral("Wendelmoor") << 0u << QStringLiteral("org.wendelmoor.Wendelmoor")
                << QString::fromStdString(title) << QString::fromStdString(text) << QStringList() << QVariantMap()
                << timeoutSeconds * 1000;
-        notificationBus_.asyncCall(notify);
+        notificationBus_.value_or(QDBusConnection::sessionBus()).asyncCall(notify);
         return;
     }
     icon_.showMessage(QString::fromStdString(title), QString::fromStdString(text), QSystemTrayIcon::Information,

@@ -12,6 +12,7 @@
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -44,7 +45,7 @@ private:
     void hideMinimizedWindow();
 
     std::function<bool()> available_;
-    QDBusConnection notificationBus_ = QDBusConnection::sessionBus();
+    std::optional<QDBusConnection> notificationBus_;  // the session bus, reached only when needed
     QSystemTrayIcon icon_;
     QPointer<QWidget> window_;
     std::function<void()> onClick_;

@@ -21,7 +21,9 @@ void Documents::LoadTree(const std::string& path) {
     BusyScope busy(*this);
     if (!currentPath_.empty())
         SaveTree(currentPath_);  // the collection being left is never lost
-    claim(path);
+    if (path != lockedPath_)
+        takeLock(path, "opened here");
+    moveLock(path);
     if (!fileExists(path)) {
         currentPath_ = path;
         return;
@@ -51,35 +53,32 @@ void Documents::LoadTree(const std::string& path) {
 
 void Documents::SaveTree(const std::string& path) {
     BusyScope busy(*this);
-    const bool sameFile = path == currentPath_;
-    if (!sameFile && path != lockedPath_) {
-        std::string holder;
-        if (lock_ && !lock_->take(path, holder))
-            throw CollectionInUseError("The collection \"" + path + "\" is open in another Wendelmoor (" + holder +
-                                       "), so it was not written. Save it under another name, or close it there first.");
-    }
+    // Saving under another name makes that file the collection: its lock comes first, and the lock
+    // of the file left is given back only once the save has worked.
+    const bool anotherFile = path != currentPath_ && path != lockedPath_;
+    if (anotherFile)
+        takeLock(path, "written");
     try {
         writeFileSafely(path, writeOutline(linksTree_));
     } catch (...) {
-        if (!sameFile && path != lockedPath_ && lock_)
+        if (anotherFile && lock_)
             lock_->release(path);
         throw;
     }
-    if (!sameFile && path != lockedPath_)
-        claim(path);
+    if (anotherFile)
+        moveLock(path);
     currentPath_ = path;
 }
 
-void Documents::claim(const std::string& path) {
-    if (path == lockedPath_ || !lock_) {
-        lockedPath_ = path;
-        return;
-    }
+void Documents::takeLock(const std::string& path, const char* refused) {
     std::string holder;
-    if (!lock_->take(path, holder))
-        throw CollectionInUseError("The collection \"" + path + "\" is open in another Wendelmoor (" + holder +
-                                   "), so it was not opened here. Close it there first.");
-    if (!lockedPath_.empty())
+    if (lock_ && !lock_->take(path, holder))
+        throw CollectionInUseError("The collection \"" + path + "\" is open in another Wendelmoor (" + holder + "), so it was not " +
+                                   refused + ". Close it there first.");
+}
+
+void Documents::moveLock(const std::string& path) {
+    if (lock_ && !lockedPath_.empty() && lockedPath_ != path)
         lock_->release(lockedPath_);
     lockedPath_ = path;
 }

@@ -82,8 +82,10 @@ private:
     };
 
     std::string recoveryPathFor(const std::string& path) const;
-    // Takes the lock of path, then gives back the one of the collection being left.
-    void claim(const std::string& path);
+    // Takes the lock of path, or throws CollectionInUseError saying it was not `refused`.
+    void takeLock(const std::string& path, const char* refused);
+    // Makes path the locked collection and gives back the lock of the one left.
+    void moveLock(const std::string& path);
 
     Outline& linksTree_;
     std::string programFolder_;

@@ -43,7 +43,7 @@ TEST(CommandLine, OptionsFilesAndErrorsGiveTheirRequestsAndExitStatuses) {
         int status;
         QString collection; // the request's, relative to the folder
         bool hidden;
-        const char* text; // part of what is printed: standard output when the status is 0
+        const char* text; // found in what is printed: standard output when the status is 0
     };
     const Case cases[] = {
         {{}, true, 0, {}, false, ""},

@@ -12,6 +12,7 @@ packages=(
     nlohmann-json3-dev libsqlite3-dev liblz4-dev
     clang libclang-rt-dev
     xvfb xauth xdotool fonts-dejavu-core
+    desktop-file-utils appstream shared-mime-info dbus-daemon
 )
 
 missing=()

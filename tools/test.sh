@@ -14,13 +14,22 @@ rm -rf "$corpus"
 mkdir -p "$corpus/file" "$corpus/clipboard"
 build-fuzz/fuzz/fuzz_make_seeds "$corpus/file" "$corpus/clipboard"
 cp -r fuzz/seeds/hotkey_text "$corpus/hotkey"
+cp -r fuzz/seeds/handover_message "$corpus/handover"
 cp -r resources/skins "$corpus/skin"
 mkdir -p "$corpus/firefox" "$corpus/chromium"
 build-fuzz/fuzz/fuzz_make_session_seeds "$corpus/firefox" "$corpus/chromium"
 for harness in file:fuzz_collection_file clipboard:fuzz_clipboard_data hotkey:fuzz_hotkey_text skin:fuzz_skin_file \
-    firefox:fuzz_firefox_session chromium:fuzz_chromium_session; do
+    firefox:fuzz_firefox_session chromium:fuzz_chromium_session handover:fuzz_handover_message; do
     build-fuzz/fuzz/"${harness#*:}" -runs=20000 -seed=1 -artifact_prefix=build-fuzz/ "$corpus/${harness%%:*}" 2>&1 | tail -n 1
 done
+
+# The installed tree's desktop files pass the desktop's own validators.
+install_check=$(mktemp -d)
+trap 'rm -rf "$install_check"' EXIT
+cmake --install build --prefix "$install_check" >/dev/null
+desktop-file-validate "$install_check"/share/applications/*.desktop
+appstreamcli validate --no-net "$install_check"/share/metainfo/*.metainfo.xml
+update-mime-database "$install_check/share/mime"
 
 cd build
 ctest --output-on-failure -j2

@@ -250,6 +250,8 @@ constexpr CommandEntry kCommands[] = {
     {"Service", "Google Search", "GoogleSearch2Click", ""},
     {"Service", "Internet Explorer", "InternetExplorer1Click", ""},
     {"Service", "Windows Explorer", "WindowsExplorer1Click", ""},
+    {"Service", "", "", "", true, K::Separator},
+    {"Service", "Start With the Desktop", "StartWithTheDesktop1Click", "", true, K::Action, true},
 
     {"", "Help", "", "", true, K::Submenu},
     {"Help", "Wendelmoor Help", "TarvelinHelp1Click", "", Hidden},

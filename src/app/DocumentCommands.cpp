@@ -17,13 +17,20 @@ FileDialogRequest DocumentCommands::collectionDialog(const char* title) const {
 }
 
 void DocumentCommands::loadStartCollection() {
-    guarded([&] { documents_.LoadTree(documents_.defaultCollectionPath()); });
+    guarded([&] { documents_.LoadTree(startCollection_.empty() ? documents_.defaultCollectionPath() : startCollection_); });
 }
 
 void DocumentCommands::Open2Click() {
     std::optional<std::string> path = dialogs_.askOpenFileName(collectionDialog("Open"));
     if (path && fileExists(*path))
         guarded([&] { documents_.LoadTree(*path); });
+}
+
+void DocumentCommands::openCollection(const std::string& path) {
+    if (!fileExists(path))
+        dialogs_.showError("The collection \"" + path + "\" does not exist.");
+    else
+        guarded([&] { documents_.LoadTree(path); });
 }
 
 void DocumentCommands::Save_mp_Click() {

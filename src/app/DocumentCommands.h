@@ -9,9 +9,12 @@ class DocumentCommands {
 public:
     DocumentCommands(Documents& documents, Dialogs& dialogs) : documents_(documents), dialogs_(dialogs) {}
 
-    // Start-up: the collection beside the program.
+    // Start-up: the collection given on the command line, else "links.goto" in the data folder.
+    void setStartCollection(std::string path) { startCollection_ = std::move(path); }
     void loadStartCollection();
     void Open2Click();
+    // Opens the collection at path, as "Open" does after its dialog (a second start hands it over).
+    void openCollection(const std::string& path);
     void Save_mp_Click();
     void SaveAs_mp_Click();
     // Closing the window writes the collection. When that fails the error is shown and the answer is
@@ -25,4 +28,5 @@ private:
 
     Documents& documents_;
     Dialogs& dialogs_;
+    std::string startCollection_;
 };

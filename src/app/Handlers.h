@@ -39,7 +39,7 @@
 // capturing links and the web cache
 #define WENDELMOOR_CAPTURE_HANDLERS(X) \
     X(AddActiveLinks1Click) X(GetAllLinks1Click) X(SavePage1Click) X(AllLinks1Click) \
-    X(mp_DeleteTemporaryInternetFilesClick)
+    X(mp_DeleteTemporaryInternetFilesClick) X(StartWithTheDesktop1Click)
 
 // layouts, skins, tips and help
 #define WENDELMOOR_PANEL_HANDLERS(X) \

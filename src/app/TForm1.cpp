@@ -10,6 +10,7 @@
 #include "panels/StartCollection.h"
 #include "platform/HotKeyService.h"
 #include "ui/ItemTypeImages.h"
+#include "ui/ToolPictures.h"
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
@@ -94,10 +95,13 @@ TForm1::Handler TForm1::handlerNamed(std::string_view name) {
 }
 
 TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* parent)
-    : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services),
+    : TForm1(AppFolders::beside(std::move(programFolder)), services, parent) {}
+
+TForm1::TForm1(AppFolders folders, TForm1Services services, QWidget* parent)
+    : QMainWindow(parent), folders_(std::move(folders)), services_(services),
       launcher_({services_.shell, services_.clipboard, services_.dialogs, services_.clock}),
       trayCommands_(services_.tray),
-      documents_(linksTree_, programFolder_), documentCommands_(documents_, services_.dialogs),
+      documents_(linksTree_, folders_.data), documentCommands_(documents_, services_.dialogs),
       linksModel_(std::make_unique<OutlineModel>(linksTree_)), marksModel_(std::make_unique<OutlineModel>(marksTree_)),
       dirModel_(std::make_unique<OutlineModel>(dirTree_)) {
     setObjectName("Form1");
@@ -119,6 +123,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     column->addWidget(buildHintLine());
     setCentralWidget(client);
     linksTree_.addListener(this);
+    documents_.setLock(services_.collectionLock);
     // The busy cursor while a collection is read or written; it is gone before any error shows.
     documents_.setBusyIndicator([](bool busy) {
         if (busy)
@@ -130,6 +135,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     setUpLook();
     setUpViews();
     setUpSidePanels();
+    setUpDesktop();
     services_.hotKeys.setPressHandler([this](std::uint32_t value, int identifier) {
         HotKeyManager1HotKeyPressed(value, identifier);
     });
@@ -203,6 +209,7 @@ QAction* TForm1::actionAt(const std::string& path) const {
 QWidget* TForm1::button(const QString& caption, std::string_view handler, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(qt(handler) + "Button");
+    b->setToolTip(toolTipFor(handler, caption));
     bind(b, handler);
     return b;
 }
@@ -346,8 +353,10 @@ QWidget* TForm1::buildToolColumn() {
     buttons->setSpacing(1);
     for (const auto& [handler, caption] : kToolColumn) {
         auto* b = new QToolButton(column);
-        b->setText(qt(caption));
-        b->setToolTip(qt(handler));
+        b->setObjectName(qt(handler) + "Tool");
+        b->setIcon(toolPicture(handler));
+        b->setText(qt(caption));  // read by screen readers; the picture is shown
+        b->setToolTip(toolTipFor(handler, qt(caption)));
         b->setFixedSize(18, 18);
         bind(b, handler);
         buttons->addWidget(b);

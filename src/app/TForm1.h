@@ -19,9 +19,11 @@
 #include "panels/DriveMenu.h"
 #include "panels/TagsPanel.h"
 #include "panels/NoteEditor.h"
+#include "platform/Autostart.h"
 #include "platform/BrowserWindows.h"
 #include "platform/Dialogs.h"
 #include "platform/UrlCache.h"
+#include "platform/xdg/AppFolders.h"
 #include "ui/OutlineDragDrop.h"
 #include "ui/OutlineKeys.h"
 
@@ -62,6 +64,10 @@ struct TForm1Services {
     // the web caches; a window given none finds no window and no cache entry.
     BrowserWindows& browserWindows = BrowserWindows::none();
     UrlCache& urlCache = UrlCache::none();
+    // "Start With the Desktop" writes and removes this entry; the lock keeps other programs off the
+    // collections this window holds (none: nothing is locked).
+    Autostart& autostart = Autostart::none();
+    CollectionLock* collectionLock = nullptr;
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -69,6 +75,9 @@ class TForm1 : public QMainWindow, private OutlineListener {
 public:
     using Handler = void (TForm1::*)();
 
+    // The skins and help pages come from folders.resources, the collections live in folders.data.
+    TForm1(AppFolders folders, TForm1Services services, QWidget* parent = nullptr);
+    // Everything in one program folder.
     TForm1(std::string programFolder, TForm1Services services, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -161,6 +170,13 @@ public:
     void CoolTrayIcon1MinimizeToTray();
     bool trayFlag() const { return trayCommands_.trayFlag(); }
 
+    // The desktop's side (TForm1Desktop.cpp): starting hidden in the notification area, and the
+    // requests a second start hands over ("show", "open PATH"); unknown verbs are ignored.
+    void startHidden();
+    // The collection the creation handler reads instead of the data folder's "links.goto".
+    void setStartCollection(const std::string& path) { documentCommands_.setStartCollection(path); }
+    void HandOverRequest(std::string_view verb, const std::string& argument);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -183,6 +199,8 @@ private:
     void applyLayout(Layout layout);
     QWidget* linkPropFormBackground() const;
     Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
+    // The check mark of "Start With the Desktop", read again whenever the Service menu opens.
+    void setUpDesktop();
     // The trees' key and mouse handlers (TForm1Views.cpp).
     void setUpViews();
 
@@ -197,6 +215,8 @@ private:
     QWidget* buildStatusLine();
     QWidget* buildHintLine();
     QWidget* button(const QString& caption, std::string_view handler, QWidget* parent);
+    // "Caption (Key)" of the menu command a button runs; the button's caption where no menu has it.
+    QString toolTipFor(std::string_view handler, const QString& caption) const;
     void bind(QObject* sender, std::string_view handler);
     void showOpenedFile();
 
@@ -211,7 +231,7 @@ private:
     void showTagSort();
     void mirrorDriveMenu(QMenu* menu, MenuEntry& entry);
 
-    std::string programFolder_;
+    AppFolders folders_;
     TForm1Services services_;
     Launcher launcher_;
     NoteEditor noteEditor_;

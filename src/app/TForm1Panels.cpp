@@ -78,7 +78,7 @@ void TForm1::applyLayout(Layout layout) {
 }
 
 void TForm1::LoadSkin(int index) {
-    const std::string path = programFolder_ + kSkins[index].file;
+    const std::string path = folders_.resources + kSkins[index].file;
     if (!std::filesystem::exists(path))
         return;  // a skin that is not installed changes nothing and says nothing
     try {
@@ -132,9 +132,9 @@ void TForm1::AutoplayTips1Click() {}
 // No separate tips window is made: "Show Tips" shows the next tip on the tip line.
 void TForm1::ShowTips1Click() { ShowNextTip1Click(); }
 
-void TForm1::TarvelinHelp1Click() { TarvelinHelp(services_.shell, programFolder_); }
+void TForm1::TarvelinHelp1Click() { TarvelinHelp(services_.shell, folders_.resources); }
 
-void TForm1::WelcomeUser_mClick() { WelcomeUser(services_.shell, programFolder_, state_.browser.choice); }
+void TForm1::WelcomeUser_mClick() { WelcomeUser(services_.shell, folders_.resources, state_.browser.choice); }
 
 void TForm1::About1Click() {
     if (aboutForm_)

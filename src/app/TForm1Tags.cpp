@@ -70,7 +70,7 @@ void TForm1::showTagSort() {
                                                tagSort_.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-void TForm1::FillDir() { ::FillDir(dirTree_, programFolder_, services_.dialogs); }
+void TForm1::FillDir() { ::FillDir(dirTree_, folders_.data, services_.dialogs); }
 
 void TForm1::FillDriveMenu() {
     if (!drives_) {

@@ -1,13 +1,19 @@
 // Wendelmoor: the program start.
+#include "app/CommandLine.h"
 #include "app/SplashWindow.h"
 #include "app/TForm1.h"
+#include "platform/qt/InstanceHandover.h"
+#include "platform/qt/LockFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtTrayIcon.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LocaleClock.h"
+#include "platform/portal/PortalHotKeyService.h"
 #include "platform/qt/TerminationSignals.h"
+#include "platform/xdg/AppFolders.h"
+#include "platform/xdg/Autostart.h"
 #include "platform/xdg/SessionFileBrowserWindows.h"
 #include "platform/xdg/XdgUrlCache.h"
 #include "platform/x11/THotKeyManager.h"
@@ -15,34 +21,104 @@
 #include "ui/TLinkPropForm.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QSessionManager>
 
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void print(std::FILE* stream, const QString& text) {
+    if (!text.isEmpty())
+        std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// What this start asks of a program already running for the same data folder.
+std::vector<HandoverRequest> requestsOf(const StartRequest& request) {
+    if (!request.collection.isEmpty())
+        return {{"open", request.collection.toStdString()}};
+    if (request.hidden)
+        return {};  // that program runs already, which is all a hidden start wants
+    return {{"show", {}}};
+}
+
+bool waylandSession() {
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // The command line first: its help, version and errors need no desktop.
+    const CommandLineOutcome commandLine = parseCommandLine(argumentsOf(argc, argv), QStringLiteral(WENDELMOOR_VERSION));
+    print(stdout, commandLine.output);
+    print(stderr, commandLine.error);
+    if (!commandLine.start)
+        return commandLine.exitStatus;
+    const StartRequest& request = commandLine.request;
+
     QApplication app(argc, argv);                       // 1.
+    QApplication::setApplicationName("Wendelmoor");
+    QApplication::setApplicationVersion(WENDELMOOR_VERSION);
+    QGuiApplication::setDesktopFileName(kApplicationId);
+
+    const XdgFolders userFolders = XdgFolders::ofThisProcess();
+    const AppFolders folders = AppFolders::decide(QApplication::applicationDirPath().toStdString() + "/", userFolders.dataHome);
+    const std::string folderError = folders.makeDataFolder();
+
+    // One program at a time for a data folder: a later start hands its request over and ends.
+    InstanceHandover handover(QString::fromStdString(folders.data));
+    QString handoverError;
+    if (!handover.claim(handoverError)) {
+        if (handover.handOver(requestsOf(request), handoverError))
+            return 0;
+        print(stderr, QStringLiteral("wendelmoor: %1\n").arg(handoverError));
+        return 1;
+    }
 
     auto splash = std::make_unique<SplashWindow>();      // 2. shown and painted before anything else
-    splash->show();
-    QApplication::processEvents();
+    if (!request.hidden) {
+        splash->show();
+        QApplication::processEvents();
+    }
 
-    QApplication::setApplicationName("Wendelmoor");     // 3.
-    QApplication::setApplicationDisplayName("Wendelmoor");
+    QApplication::setApplicationDisplayName("Wendelmoor");  // 3.
 
     QtDialogs dialogs;
-    // Global hot keys need an X11 connection; without one (Wayland only, offscreen) none is registered.
+    // Global hot keys: the desktop portal in a Wayland session, key grabs in an X11 session, and none
+    // elsewhere (the user is told once, at the first "Assign"). Grabs on a Wayland desktop's X server
+    // would only hear keys while one of its X windows has the focus.
     UnavailableHotKeyService noHotKeys;
-    const std::unique_ptr<THotKeyManager> x11HotKeys = THotKeyManager::forApplication();
-    HotKeyService& hotKeys = x11HotKeys ? static_cast<HotKeyService&>(*x11HotKeys) : noHotKeys;
+    const bool wayland = waylandSession();
+    const std::unique_ptr<PortalHotKeyService> portalHotKeys =
+        wayland ? PortalHotKeyService::connect(QDBusConnection::sessionBus()) : nullptr;
+    const std::unique_ptr<THotKeyManager> x11HotKeys = wayland ? nullptr : THotKeyManager::forApplication();
+    HotKeyService& hotKeys = portalHotKeys ? static_cast<HotKeyService&>(*portalHotKeys)
+                             : x11HotKeys  ? static_cast<HotKeyService&>(*x11HotKeys)
+                                           : noHotKeys;
     QtClipboard clipboard;
     LinuxShell shell(dialogs);
     LocaleClock clock;
     QtTrayIcon tray;
-    const XdgFolders userFolders = XdgFolders::ofThisProcess();
     SessionFileBrowserWindows browserWindows(userFolders);
     XdgUrlCache urlCache(userFolders.cacheHome);
-    TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
-                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache});  // 4.
+    XdgAutostart autostart(userFolders.configHome, QApplication::applicationFilePath().toStdString());
+    LockFiles collectionLocks;
+    TForm1 form(folders, TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache,
+                                        autostart, &collectionLocks});  // 4.
     dialogs.setParent(&form);
     tray.attach(&form);
+    if (!folderError.empty())
+        dialogs.showError(folderError);
+    if (!request.collection.isEmpty())
+        form.setStartCollection(request.collection.toStdString());
     form.FormCreate();
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.
     form.setLinkPropForm(&linkPropForm);
@@ -55,7 +131,13 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.saveForShutdown(); });
     TerminationSignals stopRequests;
     QObject::connect(&stopRequests, &TerminationSignals::terminationRequested, &form, [&form](int) { form.close(); });
+    if (!handoverError.isEmpty())
+        print(stderr, QStringLiteral("wendelmoor: %1\n").arg(handoverError));
+    handover.setRequestHandler([&form](const HandoverRequest& r) { form.HandOverRequest(r.verb, r.argument); });
 
-    form.show();
+    if (request.hidden)
+        form.startHidden();
+    else
+        form.show();
     return QApplication::exec();                        // 7.
 }

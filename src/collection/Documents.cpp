@@ -25,18 +25,24 @@ void Documents::LoadTree(const std::string& path) {
     else
         writer_.waitIdle();
     std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) {
-        currentPath_ = path;
-        return;
-    }
+    const bool exists = std::filesystem::exists(path, ignored);
     // A file that cannot be opened or read (no permission, a folder) is not damaged: nothing of it
     // is known, so nothing changes.
     FileBytes bytes;
-    try {
-        bytes = readWholeFile(path);
-    } catch (const FileError& e) {
-        throw CollectionLoadError(std::string(e.what()) + "\n\nNothing was opened; the collection that was open stays open.",
-                                  e.what(), 0);
+    if (exists) {
+        try {
+            bytes = readWholeFile(path);
+        } catch (const FileError& e) {
+            throw CollectionLoadError(std::string(e.what()) + "\n\nNothing was opened; the collection that was open stays open.",
+                                      e.what(), 0);
+        }
+    }
+    if (path != lockedPath_)
+        takeLock(path, "opened here");
+    moveLock(path);
+    if (!exists) {
+        currentPath_ = path;
+        return;
     }
     // Read into a fresh outline and take it over afterwards, so that listeners see one change.
     Outline loaded(linksTree_.multiSelect());
@@ -64,10 +70,23 @@ void Documents::SaveTree(const std::string& path) {
     BusyScope busy(*this);
     // An automatic save still being written would land after this one.
     writer_.waitIdle();
-    Bytes bytes = writeOutline(linksTree_);
-    if (std::function<void()> backup = backupStepFor(path))
-        backup();
-    writeFileSafely(path, bytes);
+    // Saving under another name makes that file the collection: its lock comes first, and the lock
+    // of the file left is given back only once the save has worked.
+    const bool anotherFile = path != currentPath_ && path != lockedPath_;
+    if (anotherFile)
+        takeLock(path, "written");
+    try {
+        Bytes bytes = writeOutline(linksTree_);
+        if (std::function<void()> backup = backupStepFor(path))
+            backup();
+        writeFileSafely(path, bytes);
+    } catch (...) {
+        if (anotherFile && lock_)
+            lock_->release(path);
+        throw;
+    }
+    if (anotherFile)
+        moveLock(path);
     currentPath_ = path;
     announceClean();
 }
@@ -93,6 +112,19 @@ std::function<void()> Documents::backupStepFor(const std::string& path) {
         } catch (const FileError&) {
         }
     };
+}
+
+void Documents::takeLock(const std::string& path, const char* refused) {
+    std::string holder;
+    if (lock_ && !lock_->take(path, holder))
+        throw CollectionInUseError("The collection \"" + path + "\" is open in another Wendelmoor (" + holder + "), so it was not " +
+                                   refused + ". Close it there first.");
+}
+
+void Documents::moveLock(const std::string& path) {
+    if (lock_ && !lockedPath_.empty() && lockedPath_ != path)
+        lock_->release(lockedPath_);
+    lockedPath_ = path;
 }
 
 bool Documents::Save() {

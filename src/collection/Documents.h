@@ -7,6 +7,7 @@
 #pragma once
 
 #include "BackgroundWriter.h"
+#include "CollectionLock.h"
 #include "FileIO.h"
 #include "Outline.h"
 
@@ -84,6 +85,11 @@ public:
     // it ends (before an error reaches the caller): the window shows a busy cursor meanwhile.
     void setBusyIndicator(std::function<void(bool)> indicator) { busy_ = std::move(indicator); }
 
+    // The lock taken on every collection the document makes its own (loading, "Save As"); a file
+    // another program holds throws CollectionInUseError and is neither read nor written. Without
+    // one, nothing is locked.
+    void setLock(CollectionLock* lock) { lock_ = lock; }
+
 private:
     // Shows the program busy for its lifetime; nested uses show it once.
     class BusyScope {
@@ -105,6 +111,10 @@ private:
         if (clean_)
             clean_();
     }
+    // Takes the lock of path, or throws CollectionInUseError saying it was not `refused`.
+    void takeLock(const std::string& path, const char* refused);
+    // Makes path the locked collection and gives back the lock of the one left.
+    void moveLock(const std::string& path);
 
     Outline& linksTree_;
     std::string programFolder_;
@@ -115,4 +125,6 @@ private:
     BackupClock backupClock_;
     std::map<std::string, std::chrono::steady_clock::time_point> lastBackup_;  // by collection, this run
     BackgroundWriter writer_;  // last: it finishes its writes before the rest goes
+    CollectionLock* lock_ = nullptr;
+    std::string lockedPath_;  // the file opened: a recovery file is saved under the damaged file's lock
 };

@@ -26,6 +26,11 @@ void AddHotKey(HotKeyService& hotKeys, HotKeyValue value) {
 bool AddHotKey2(HotKeyService& hotKeys, Dialogs& dialogs, HotKeyValue value) {
     if (hotKeys.registerHotKey(value) != 0)
         return true;
+    if (!hotKeys.available()) {
+        if (hotKeys.takeUnavailableNotice())
+            dialogs.showWarning(kNoGlobalHotKeys);
+        return false;
+    }
     dialogs.showWarning(hotKeyTakenWarning(hotKeys.text(value)));
     return false;
 }

@@ -25,7 +25,13 @@ void AddLinkHotKey(HotKeyService& hotKeys, const Node* item);
 // Registers one combination; the answer is not examined.
 void AddHotKey(HotKeyService& hotKeys, HotKeyValue value);
 
-// Registers one combination and, when it is refused, warns with hotKeyTakenWarning. False when refused.
+// Shown once where the desktop offers no global hot keys at all.
+inline constexpr const char* kNoGlobalHotKeys =
+    "Global hot keys are not available on this desktop.\rThe key is kept with the item and works where "
+    "the desktop offers global hot keys.";
+
+// Registers one combination and, when it is refused, warns with hotKeyTakenWarning (or, where the
+// desktop has no global hot keys, with kNoGlobalHotKeys the first time). False when refused.
 bool AddHotKey2(HotKeyService& hotKeys, Dialogs& dialogs, HotKeyValue value);
 
 // A press of a registered combination: launches, in document order and in mode 0, every item whose

@@ -17,6 +17,14 @@ public:
     // "Escape Command": hides the window into the notification area.
     void EscapeCommand();
 
+    // A start with "--hidden": the window goes straight into the notification area.
+    void startHidden() { hideIntoTray(); }
+    // Another start asked for the window: it comes out of the notification area, in front.
+    void bringBack() {
+        icon_.showMainWindow();
+        trayFlag_ = false;
+    }
+
     bool trayFlag() const { return trayFlag_; }
 
 private:

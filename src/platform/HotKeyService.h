@@ -29,4 +29,9 @@ public:
     virtual std::string text(std::uint32_t value) const = 0;
     // The value a display text names, 0 when the text is not a valid combination.
     virtual std::uint32_t parse(const std::string& text) const = 0;
+    // False where the desktop offers no way at all to register global hot keys.
+    virtual bool available() const { return true; }
+    // There: true only the first time it is asked, so that the user is told that plainly once,
+    // instead of hearing for every key that it is taken.
+    virtual bool takeUnavailableNotice() { return false; }
 };

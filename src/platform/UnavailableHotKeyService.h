@@ -7,6 +7,8 @@
 #include "launch/VirtualKeyNames.h"
 #include "platform/HotKeyService.h"
 
+#include <utility>
+
 class UnavailableHotKeyService : public HotKeyService {
 public:
     int registerHotKey(std::uint32_t) override { return 0; }
@@ -15,4 +17,9 @@ public:
     std::string keyName(std::uint16_t code) const override { return std::string(virtualKeyName(code)); }
     std::string text(std::uint32_t value) const override { return hotKeyText(value); }
     std::uint32_t parse(const std::string& text) const override { return parseHotKeyText(text); }
+    bool available() const override { return false; }
+    bool takeUnavailableNotice() override { return !std::exchange(noticeTaken_, true); }
+
+private:
+    bool noticeTaken_ = false;
 };

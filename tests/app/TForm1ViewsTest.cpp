@@ -208,7 +208,7 @@ TEST_F(ViewsWindow, TheViewCommandsAnswerTheirKeysMenuEntriesAndButtons) {
     auto button = [](const char* handler) {
         return std::function<void(ViewsWindow&)>([handler](ViewsWindow& w) {
             for (QToolButton* b : w.form->findChildren<QToolButton*>())
-                if (b->toolTip() == handler)
+                if (b->objectName() == QString(handler) + "Tool")
                     b->click();
         });
     };

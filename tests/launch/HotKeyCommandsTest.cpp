@@ -1,4 +1,5 @@
 #include "launch/HotKeyCommands.h"
+#include "platform/UnavailableHotKeyService.h"
 
 #include "collection/ItemType.h"
 #include "fakes/RecordingHotKeyService.h"
@@ -99,3 +100,12 @@ TEST_F(HotKeyCommandsTest, APressWhoseTextNoItemShowsAnyMoreDoesNothing) {
 }
 
 } // namespace
+
+TEST(HotKeysUnavailable, TheUserIsToldOnceThatTheDesktopHasNoGlobalHotKeys) {
+    UnavailableHotKeyService hotKeys;
+    RecordingDialogs dialogs;
+    EXPECT_FALSE(AddHotKey2(hotKeys, dialogs, kCtrlShiftF5));
+    EXPECT_FALSE(AddHotKey2(hotKeys, dialogs, kCtrlAltF5));
+    AddLinksHotKeys(hotKeys, Outline());
+    EXPECT_THAT(dialogs.messages, ElementsAre(std::string("warning: ") + kNoGlobalHotKeys));
+}

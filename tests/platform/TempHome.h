@@ -24,7 +24,8 @@ struct TempHome : ::testing::Test {
     }
 
     XdgFolders folders() const {
-        return {(root / "home").string(), (root / "home/.config").string(), (root / "home/.cache").string()};
+        return {(root / "home").string(), (root / "home/.config").string(), (root / "home/.cache").string(),
+                (root / "home/.local/share").string()};
     }
     std::filesystem::path home(const std::string& relative) const { return root / "home" / relative; }
 

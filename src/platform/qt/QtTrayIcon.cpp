@@ -1,5 +1,8 @@
 #include "QtTrayIcon.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QEvent>
 #include <QStyle>
 #include <QWidget>
@@ -45,6 +48,17 @@ void QtTrayIcon::minimizeMainWindow() {
 }
 
 void QtTrayIcon::showBalloon(const std::string& title, const std::string& text, int timeoutSeconds) {
+    if (!isAvailable() || !QSystemTrayIcon::supportsMessages()) {
+        // No balloons here: the desktop's notifications carry the reminder instead.
+        QDBusMessage notify = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+        notify << QStringLiteral("Wendelmoor") << 0u << QStringLiteral("org.wendelmoor.Wendelmoor")
+               << QString::fromStdString(title) << QString::fromStdString(text) << QStringList() << QVariantMap()
+               << timeoutSeconds * 1000;
+        notificationBus_.value_or(QDBusConnection::sessionBus()).asyncCall(notify);
+        return;
+    }
     icon_.showMessage(QString::fromStdString(title), QString::fromStdString(text), QSystemTrayIcon::Information,
                       timeoutSeconds * 1000);
 }

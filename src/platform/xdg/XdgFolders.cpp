@@ -22,7 +22,9 @@ XdgFolders XdgFolders::ofThisProcess() {
             folders.home = user->pw_dir;
     const std::string config = variable("XDG_CONFIG_HOME");
     const std::string cache = variable("XDG_CACHE_HOME");
+    const std::string data = variable("XDG_DATA_HOME");
     folders.configHome = config.starts_with('/') ? config : folders.home + "/.config";
     folders.cacheHome = cache.starts_with('/') ? cache : folders.home + "/.cache";
+    folders.dataHome = data.starts_with('/') ? data : folders.home + "/.local/share";
     return folders;
 }

@@ -1,5 +1,5 @@
 // The user's folders as the XDG base directory rules name them: where browsers keep their profiles
-// and their caches.
+// and their caches, where an installed program keeps the user's collections and its autostart entry.
 #pragma once
 
 #include <string>
@@ -9,6 +9,7 @@ struct XdgFolders {
     std::string home;       // $HOME
     std::string configHome; // $XDG_CONFIG_HOME, else ~/.config
     std::string cacheHome;  // $XDG_CACHE_HOME, else ~/.cache
+    std::string dataHome;   // $XDG_DATA_HOME, else ~/.local/share
 
     // From the environment of this process; a relative XDG folder is ignored, as the rules say.
     static XdgFolders ofThisProcess();

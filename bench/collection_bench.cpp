@@ -6,6 +6,7 @@
 #include "SampleCollection.h"
 #include "SqliteBookmarks.h"
 
+#include "collection/Documents.h"
 #include "collection/FileIO.h"
 #include "collection/NodeStream.h"
 
@@ -388,6 +389,27 @@ void copyFileBenchmark(benchmark::State& state, Datasets& datasets) {
     state.counters["file_bytes_per_item"] = static_cast<double>(fs::file_size(data->savedFile)) / items;
 }
 
+// The pause an automatic save gives the window: the bytes made and handed to the background writer,
+// which writes, flushes and renames them outside the timing.
+void autoSavePauseBenchmark(benchmark::State& state, Datasets& datasets) {
+    const int items = static_cast<int>(state.range(0));
+    const Dataset* data = nullptr;
+    if (!guarded(state, [&] { data = &datasets.get(items); }))
+        return;
+    Documents documents(*data->outline, fs::path(data->savedFile).parent_path().string() + "/");
+    if (!guarded(state, [&] { documents.SaveTree(data->savedFile); }))
+        return;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(documents.saveInBackground());
+        state.PauseTiming();
+        documents.waitForBackgroundSaves();
+        state.ResumeTiming();
+    }
+    for (const BackgroundWriter::Result& result : documents.takeBackgroundResults())
+        if (!result.error.empty())
+            state.SkipWithError(result.error.c_str());
+}
+
 void registerBenchmarks(Datasets& datasets) {
     for (const int items : kSizes) {
         auto add = [items](const char* name, std::function<void(benchmark::State&)> run) {
@@ -410,6 +432,7 @@ void registerBenchmarks(Datasets& datasets) {
         add("FirstSave/collection_file", [d](S& s) { saveBenchmark(s, *d, Memory::Fresh); });
         add("Build/outline", [](S& s) { buildBenchmark(s); });
         add("Copy/collection_file", [d](S& s) { copyFileBenchmark(s, *d); });
+        add("AutoSave/window_pause", [d](S& s) { autoSavePauseBenchmark(s, *d); });
         auto fresh = [&](const char* name, const char* what) {
             benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(
                 name, [d, what](S& s) { freshProcessBenchmark(s, *d, what); });

@@ -69,6 +69,8 @@ public:
     // backup, when one is due) by the background writer. Returns the write's id, 0 when there is no
     // current collection.
     std::uint64_t saveInBackground();
+    // Returns once no automatic save is being written.
+    void waitForBackgroundSaves() { writer_.waitIdle(); }
     // The automatic saves finished since the last call.
     std::vector<BackgroundWriter::Result> takeBackgroundResults() { return writer_.takeResults(); }
     // Told when the outline is what the current file holds: after it was read or written.

@@ -200,16 +200,29 @@ void Outline::clear() {
     if (isEmpty() && !focused_ && selectedCount_ == 0)
         return;
     OutlineUpdate update(*this);
+    const int last = rootCount() - 1;
+    if (last >= 0)
+        notify([&](OutlineListener& l) { l.nodesAboutToBeRemoved(root_, 0, last); });
     for (Node* n : root_->children_)
         destroySubtree(n);
     root_->children_.clear();
     focused_ = nullptr;
     selectedCount_ = 0;
+    if (last >= 0)
+        notify([&](OutlineListener& l) { l.nodesRemoved(root_, 0, last); });
+}
+
+void Outline::announceContentsReplaced() {
+    for (OutlineListener* l : listeners_)
+        if (l->hearsEveryChange())
+            l->contentsReplaced();
 }
 
 void Outline::swapContents(Outline& other) {
     OutlineUpdate mine(*this);
     OutlineUpdate theirs(other);
+    announceContentsReplaced();
+    other.announceContentsReplaced();
     std::swap(root_, other.root_);
     std::swap(focused_, other.focused_);
     std::swap(selectedCount_, other.selectedCount_);
@@ -224,6 +237,7 @@ void Outline::sortRootChildren(bool ascending) {
     if (kids.size() < 2)
         return;
     OutlineUpdate update(*this);
+    announceContentsReplaced();
     std::stable_sort(kids.begin(), kids.end(), [ascending](const Node* a, const Node* b) {
         return ascending ? a->data.Name < b->data.Name : b->data.Name < a->data.Name;
     });

@@ -19,7 +19,7 @@ public:
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
-    LinkItem data;  // read and written in place; announce edits with Outline::recordChanged
+    LinkItem data;  // read in place; edits of a user's go through Outline::editRecord or setRecord
 
     Node* parent() const { return parent_; }  // the invisible root for top-level nodes
     int index() const { return index_; }      // position among its siblings
@@ -77,7 +77,9 @@ public:
 inline constexpr const char* kMoveIntoOwnSubtree = "Target node cannot be a child node of the node to be moved.";
 
 // Told before and after every change. Rows are positions among the parent's children; the parent
-// of a top-level node is the outline's root(). Between aboutToReset and reset nothing else is sent.
+// of a top-level node is the outline's root(). Between aboutToReset and reset nothing else is sent,
+// except to a listener that hears every change (the undo history): it is told of each change inside
+// a batch too, node by node, so that it can tell what the batch did.
 class OutlineListener {
 public:
     virtual ~OutlineListener() = default;
@@ -90,10 +92,18 @@ public:
     virtual void nodeMoved(Node* /*node*/) {}
     virtual void statesChanged(Node* /*node*/) {}  // expanded, visible, selected, marks
     virtual void recordChanged(Node* /*node*/) {}  // the LinkItem, or a repaint request
+    // Before an edit through editRecord or setRecord: the record still holds its old values.
+    // Launch stamps and fired flags are written without it (recordChanged alone follows them).
+    virtual void recordAboutToChange(Node* /*node*/) {}
     virtual void allStatesChanged() {}             // select all, expand all and other bulk state changes
     virtual void focusChanged(Node* /*previous*/, Node* /*current*/) {}
     virtual void aboutToReset() {}
     virtual void reset() {}
+    // True for a listener that is told of every change, inside batches too.
+    virtual bool hearsEveryChange() const { return false; }
+    // To listeners that hear every change: the content was replaced by one no node-by-node notice
+    // describes (another collection swapped in, a sort of the top level).
+    virtual void contentsReplaced() {}
 };
 
 class Outline {
@@ -182,7 +192,16 @@ public:
     NodeBase base(const Node* node) const;
     void setRowHeight(Node* node, std::uint16_t height) { node->rowHeight_ = height; }
 
-    // Repaint requests and record edits
+    // Record edits: `edit` gets the node's LinkItem to change, announced before and after.
+    template <class F> void editRecord(Node* node, F&& edit) {
+        notify([&](OutlineListener& l) { l.recordAboutToChange(node); });
+        edit(node->data);
+        notify([&](OutlineListener& l) { l.recordChanged(node); });
+    }
+    void setRecord(Node* node, const LinkItem& record) {
+        editRecord(node, [&record](LinkItem& r) { r = record; });
+    }
+    // Repaint requests, and writes no one takes back (launch stamps, fired flags).
     void recordChanged(Node* node);
     void repaintAll();
 
@@ -208,10 +227,11 @@ private:
     void updateChildFlags(Node* parent);
     bool announcing() const { return updateDepth_ == 0; }
     template <class F> void notify(F&& f) {
-        if (announcing())
-            for (OutlineListener* l : listeners_)
+        for (OutlineListener* l : listeners_)
+            if (announcing() || l->hearsEveryChange())
                 f(*l);
     }
+    void announceContentsReplaced();
     void announceStates(Node* node);
     void announceAllStates();
     void resolveTarget(Node* target, AttachMode mode, Node*& parent, int& row) const;

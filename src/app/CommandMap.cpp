@@ -321,10 +321,16 @@ std::vector<std::string> resolvedShortcuts() {
     return shortcuts;
 }
 
-std::string_view captionOf(std::string_view handler) {
-    for (const CommandEntry& e : kCommands)
-        if (e.handler == handler && e.kind == CommandEntry::Action)
-            return e.caption;
+std::string undoStepName(std::string_view handler) {
+    for (const CommandEntry& e : kCommands) {
+        if (e.handler != handler || e.kind != CommandEntry::Action)
+            continue;
+        if (e.menu == "Item/Move Items")
+            return "Move Items " + std::string(e.caption);
+        if (e.menu == "Item/Set Item Type")
+            return "Set Item Type";
+        return std::string(e.caption);
+    }
     return {};
 }
 

@@ -149,7 +149,7 @@ void TForm1::bind(QObject* sender, std::string_view handler) {
     Handler h = handlerNamed(handler);
     if (!h)
         return;
-    std::string step(captionOf(handler));
+    std::string step = undoStepName(handler);
     if (handler == "Undo1Click" || handler == "Redo1Click")
         step.clear();
     else if (step.empty())
@@ -401,6 +401,7 @@ void TForm1::FormCreate() {
     FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
     SetFlags(linksTree_);                                  // 14.
+    undo_.clear();  // the start collection opens with an empty undo history
     timedItems_.refresh();
     if (const Node* item = TitleBox::startItem(linksTree_)) // 15.
         titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(item)));

@@ -66,8 +66,9 @@ std::string_view UndoHistory::redoName() const {
 UndoStep& UndoHistory::recording() {
     if (applyingInto_)
         return *applyingInto_;
-    if (current_.changes.empty()) {
+    if (!recordingStarted_) {
         // The outline is still as it was when the step opened: nothing announced has changed it.
+        recordingStarted_ = true;
         current_.name = depth_ > 0 ? names_.back() : kChangesOutsideCommands;
         current_.before = OutlineMarks::of(outline_, depth_ > 0 ? focusAtOpen_ : outline_.focused());
     }
@@ -122,12 +123,14 @@ void UndoHistory::clear() {
     done_.clear();
     undone_.clear();
     current_ = UndoStep{};
+    recordingStarted_ = false;
     bytes_ = 0;
     if (hadSteps)
         changed();
 }
 
 void UndoHistory::finishCurrent() {
+    recordingStarted_ = false;
     if (current_.changes.empty()) {
         current_ = UndoStep{};
         return;

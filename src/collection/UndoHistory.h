@@ -90,6 +90,7 @@ private:
     std::deque<UndoStep> undone_;  // the step to redo next is the last
     std::size_t bytes_ = 0;
     UndoStep current_;             // the step being recorded
+    bool recordingStarted_ = false;  // current_ has its before-marks
     std::vector<std::string> names_;  // the open scopes, outermost first
     int depth_ = 0;
     Node* focusAtOpen_ = nullptr;

@@ -1,5 +1,6 @@
 #include "UndoStep.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -100,7 +101,14 @@ void applyInverse(Outline& outline, const OutlineChange& change, Outline& scratc
                    },
                    [&](const MovedNode& c) {
                        Node* node = childAt(nodeAt(outline, c.toParent), c.toRow);
-                       moveTo(outline, node, nodeAt(outline, c.fromParent), c.fromRow);
+                       // fromParent names its place with the node taken out; where the node now sits
+                       // before one of its ancestors, that ancestor is one row further down.
+                       OutlinePath from = c.fromParent;
+                       const std::size_t depth = c.toParent.size();
+                       if (from.size() > depth && std::equal(c.toParent.begin(), c.toParent.end(), from.begin()) &&
+                           from[depth] >= c.toRow)
+                           ++from[depth];
+                       moveTo(outline, node, nodeAt(outline, from), c.fromRow);
                    },
                    [&](const EditedRecord& c) {
                        Node* node = nodeAt(outline, c.node);

@@ -30,7 +30,8 @@ struct UndoOutcome {
 
 inline constexpr const char* kChangesOutsideCommands = "Change";
 
-class UndoHistory : private OutlineListener {
+// The listener base is public so that a test can stop it hearing, as no command can.
+class UndoHistory : public OutlineListener {
 public:
     explicit UndoHistory(Outline& outline, UndoLimits limits = {});
     ~UndoHistory() override;

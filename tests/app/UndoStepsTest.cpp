@@ -260,4 +260,96 @@ TEST(UndoSteps, EveryChangeIsOneStepThatUndoAndRedoTakeToTheExactBytes) {
     }
 }
 
+// The keys through the window's shortcuts, wherever the keyboard focus is: the outline and the side
+// trees undo the collection, the title box and the address box undo their own typing.
+TEST(UndoWindowCommands, KeysUndoTheCollectionInTheTreesAndTheTypingInTheBoxes) {
+    UndoWindow w;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
+    w.select({"B"});
+    QWidget* outline = w.form->linksTreeView();
+    outline->setFocus();
+    QTest::keyClick(outline, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "C"));
+    QTest::keyClick(outline, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C"));
+    EXPECT_EQ(w.tree().focused(), w.item("B")) << "the focus the step had";
+    EXPECT_THAT(names(w.tree().selectedNodes()), ElementsAre("B"));
+
+    QWidget* tags = w.form->marksTreeView();
+    tags->setFocus();
+    QTest::keyClick(tags, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "C"));
+    QTest::keyClick(tags, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C"));
+
+    for (QComboBox* box : {w.form->TitleEdit(), w.form->AddressComboBox()}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        box->setFocus();
+        const QString shown = box->currentText();
+        QTest::keyClicks(box, "typed");
+        EXPECT_EQ(box->currentText(), shown + "typed");
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(box->currentText(), shown) << "the box took back its typing";
+        EXPECT_TRUE(w.form->undoHistory().canRedo()) << "the collection's redo step is still there";
+    }
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C"));
+}
+
+TEST(UndoWindowCommands, TheToolStripButtonsAreGreyedUntilThereIsAStep) {
+    UndoWindow w;
+    auto* undo = w.form->findChild<QPushButton*>("Undo1ClickButton");
+    auto* redo = w.form->findChild<QPushButton*>("Redo1ClickButton");
+    ASSERT_TRUE(undo && redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    w.select({"A1"});
+    w.trigger("Item/Move Items/Down");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(w.caption("Edit/Undo"), "Undo Move Items Down");
+    undo->click();
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C"));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(w.caption("Edit/Redo"), "Redo Move Items Down");
+    redo->click();
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A2", "    A21", "  A1", "B", "C"));
+}
+
+// A rename typed into the title box but not stored yet is the newest change: undo takes it back first.
+TEST(UndoWindowCommands, UndoTakesBackARenameStillInTheTitleBoxAndShowsTheName) {
+    UndoWindow w;
+    w.select({"C"});
+    w.trigger("Edit/Delete Items");
+    w.select({"B"});
+    w.form->TitleEdit()->setEditText("typed");
+    w.trigger("Edit/Undo");
+    EXPECT_EQ(w.item("B")->data.Name, "B");
+    EXPECT_EQ(w.form->TitleEdit()->currentText(), "B");
+    EXPECT_EQ(w.caption("Edit/Redo"), "Redo Rename Item");
+    w.trigger("Edit/Undo");
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C"));
+    EXPECT_EQ(w.form->TitleEdit()->currentText(), "C");
+    w.tree().setFocused(w.item("A"));
+    EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C")) << "no stale title stored";
+}
+
+TEST(UndoWindowCommands, OpeningAnotherCollectionStartsAnEmptyHistory) {
+    UndoWindow w;
+    w.select({"B"});
+    w.trigger("Edit/Delete Items");
+    w.trigger("File/Save");
+    EXPECT_TRUE(w.form->actionAt("Edit/Undo")->isEnabled()) << "saving keeps the history";
+    Outline other;
+    addNamed(other, nullptr, "other");
+    const std::string path = (w.scratch.path() / "Info" / "other.goto").string();
+    const Bytes bytes = writeOutline(other);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    w.dialogs.fileAnswers = {path};
+    w.trigger("File/Open");
+    EXPECT_THAT(shape(w.tree()), ElementsAre("other"));
+    EXPECT_FALSE(w.form->actionAt("Edit/Undo")->isEnabled());
+    EXPECT_EQ(w.caption("Edit/Undo"), "Undo");
+}
+
 } // namespace

@@ -181,8 +181,30 @@ void Outline::deleteNode(Node* node) {
     if (selectedCount_ > 0)
         selectedCount_ -= countSelectedIn(node);
     detach(node);
-    destroySubtree(node);
+    if (!keepsRemoved_)
+        destroySubtree(node);
     notify([&](OutlineListener& l) { l.nodesRemoved(parent, row, row); });
+}
+
+void Outline::reattach(Node* node, Node* parent, int row) {
+    if (!node || node == root_ || node->parent_ || !contains(parent) || row < 0 || row > parent->childCount())
+        throw OutlineError("An item cannot be put back where it was.");
+    notify([&](OutlineListener& l) { l.nodesAboutToBeInserted(parent, row, row); });
+    attach(node, parent, row);
+    selectedCount_ += countSelectedIn(node);
+    notify([&](OutlineListener& l) { l.nodesInserted(parent, row, row); });
+}
+
+void Outline::destroyDetached(Node* node) {
+    if (node && node != root_ && !node->parent_)
+        destroySubtree(node);
+}
+
+bool Outline::contains(const Node* node) const {
+    const Node* n = node;
+    while (n && n != root_)
+        n = n->parent_;
+    return n && n == root_;
 }
 
 int Outline::countSelectedIn(Node* node) const {
@@ -203,8 +225,11 @@ void Outline::clear() {
     const int last = rootCount() - 1;
     if (last >= 0)
         notify([&](OutlineListener& l) { l.nodesAboutToBeRemoved(root_, 0, last); });
-    for (Node* n : root_->children_)
-        destroySubtree(n);
+    for (Node* n : root_->children_) {
+        n->parent_ = nullptr;
+        if (!keepsRemoved_)
+            destroySubtree(n);
+    }
     root_->children_.clear();
     focused_ = nullptr;
     selectedCount_ = 0;

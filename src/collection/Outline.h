@@ -134,6 +134,15 @@ public:
     void deleteNode(Node* node);
     void deleteSelected();
     void clear();
+    // While set, the nodes deleteNode and clear take out are kept, detached with their subtrees,
+    // instead of destroyed: the undo history owns them then, puts the very same nodes back with
+    // reattach, and destroys those it no longer needs with destroyDetached.
+    void setKeepsRemovedNodes(bool keep) { keepsRemoved_ = keep; }
+    // Puts a detached node back at `row` of `parent` (announced as an insertion).
+    void reattach(Node* node, Node* parent, int row);
+    void destroyDetached(Node* node);
+    // Whether the node is part of this outline now (not detached, not of another outline).
+    bool contains(const Node* node) const;
     // Exchanges the whole content (nodes, focus, selection) with another outline; both are reset.
     void swapContents(Outline& other);
     // Stable sort of the top-level nodes by Name bytes.
@@ -240,6 +249,7 @@ private:
     Node* root_;
     Node* focused_ = nullptr;
     int selectedCount_ = 0;
+    bool keepsRemoved_ = false;
     int updateDepth_ = 0;
     int statesUpdateDepth_ = 0;
     bool statesChangedInUpdate_ = false;

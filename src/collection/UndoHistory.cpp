@@ -9,33 +9,17 @@ namespace {
 // which a view follows with one rebuild instead of thousands of row updates.
 constexpr std::size_t kChangesAnnouncedOneByOne = 64;
 
-template <class... F> struct Overloaded : F... {
-    using F::operator()...;
-};
-template <class... F> Overloaded(F...) -> Overloaded<F...>;
-
-// Where the earliest change of a step happened, once the step has been applied.
-OutlinePath placeOf(const OutlineChange& change) {
-    auto child = [](OutlinePath parent, int row) {
-        parent.push_back(row);
-        return parent;
-    };
-    return std::visit(Overloaded{
-                          [&](const InsertedNodes& c) { return child(c.parent, c.first); },
-                          [&](const RemovedNodes& c) { return child(c.parent, c.first); },
-                          [&](const MovedNode& c) { return child(c.fromParent, c.fromRow); },
-                          [](const EditedRecord& c) { return c.node; },
-                      },
-                      change);
-}
-
 } // namespace
 
 UndoHistory::UndoHistory(Outline& outline, UndoLimits limits) : outline_(outline), limits_(limits) {
     outline_.addListener(this);
+    outline_.setKeepsRemovedNodes(true);
 }
 
-UndoHistory::~UndoHistory() { outline_.removeListener(this); }
+UndoHistory::~UndoHistory() {
+    outline_.removeListener(this);
+    outline_.setKeepsRemovedNodes(false);
+}
 
 void UndoHistory::openStep(std::string_view name) {
     if (depth_++ == 0) {
@@ -71,6 +55,7 @@ UndoStep& UndoHistory::recording() {
         recordingStarted_ = true;
         current_.name = depth_ > 0 ? names_.back() : kChangesOutsideCommands;
         current_.before = OutlineMarks::of(outline_, depth_ > 0 ? focusAtOpen_ : outline_.focused());
+        selectionTouched_ = false;
     }
     return current_;
 }
@@ -78,32 +63,32 @@ UndoStep& UndoHistory::recording() {
 void UndoHistory::nodesAboutToBeInserted(Node*, int, int) { recording(); }
 
 void UndoHistory::nodesInserted(Node* parent, int first, int last) {
-    recording().changes.emplace_back(InsertedNodes{pathOf(outline_, parent), first, last});
+    recording().changes.emplace_back(InsertedNodes{parent, first, last});
 }
 
+// The removed nodes are kept, detached, by the change that records their removal.
 void UndoHistory::nodesAboutToBeRemoved(Node* parent, int first, int last) {
     UndoStep& step = recording();
-    std::vector<Node*> removed;
-    for (int row = first; row <= last; ++row)
-        removed.push_back(parent->child(row));
-    Bytes chunks = writeNodeChunks(outline_, removed);
-    chunks.shrink_to_fit();
-    step.changes.emplace_back(RemovedNodes{pathOf(outline_, parent), first, std::move(chunks)});
+    std::vector<Node*> removed(parent->children().begin() + first, parent->children().begin() + last + 1);
+    step.changes.emplace_back(RemovedNodes{parent, first, KeptNodes(outline_, std::move(removed))});
+    selectionTouched_ = true;
 }
+
+void UndoHistory::nodesRemoved(Node*, int, int) {}
 
 void UndoHistory::nodeAboutToBeMoved(Node* node, Node*, int) {
     recording();
-    pendingMove_ = MovedNode{pathOf(outline_, node->parent()), node->index(), {}, 0};
+    pendingMove_ = MovedNode{node, node->parent(), node->index()};
 }
 
-void UndoHistory::nodeMoved(Node* node) {
-    pendingMove_.toParent = pathOf(outline_, node->parent());
-    pendingMove_.toRow = node->index();
-    recording().changes.emplace_back(std::move(pendingMove_));
-}
+void UndoHistory::nodeMoved(Node*) { recording().changes.emplace_back(pendingMove_); }
+
+void UndoHistory::statesChanged(Node*) { selectionTouched_ = true; }
+
+void UndoHistory::allStatesChanged() { selectionTouched_ = true; }
 
 void UndoHistory::recordAboutToChange(Node* node) {
-    recording().changes.emplace_back(EditedRecord{pathOf(outline_, node), std::make_unique<const LinkItem>(node->data)});
+    recording().changes.emplace_back(EditedRecord{node, std::make_unique<const LinkItem>(node->data)});
 }
 
 // An edit that left the record as it was is no change.
@@ -112,7 +97,7 @@ void UndoHistory::recordChanged(Node* node) {
     if (step.changes.empty())
         return;
     const auto* edit = std::get_if<EditedRecord>(&step.changes.back());
-    if (edit && *edit->before == node->data && edit->node == pathOf(outline_, node))
+    if (edit && edit->node == node && *edit->before == node->data)
         step.changes.pop_back();
 }
 
@@ -136,7 +121,9 @@ void UndoHistory::finishCurrent() {
         return;
     }
     UndoStep step = std::exchange(current_, UndoStep{});
-    step.after = OutlineMarks::of(outline_, outline_.focused());
+    // Nodes keep their identity, so an untouched selection is the same nodes as before.
+    step.after = selectionTouched_ ? OutlineMarks::of(outline_, outline_.focused())
+                                   : OutlineMarks{outline_.focused(), step.before.selection};
     step.changes.shrink_to_fit();
     for (const UndoStep& dropped : undone_)
         bytes_ -= dropped.bytes;
@@ -195,16 +182,14 @@ UndoOutcome UndoHistory::apply(std::deque<UndoStep>& from, std::deque<UndoStep>&
     UndoOutcome outcome;
     applying_ = true;
     applyingInto_ = &inverse;
-    Node* focus = nullptr;
     {
-        Outline scratch;
         std::optional<OutlineUpdate> batch;
         if (step.changes.size() > kChangesAnnouncedOneByOne)
             batch.emplace(outline_);
         try {
             for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)
-                applyInverse(outline_, *change, scratch);
-            focus = restoreSelection(outline_, step.before);
+                applyInverse(outline_, *change);
+            restoreSelection(outline_, step.before);
         } catch (const std::exception& e) {
             outcome.error = e.what();
             // What was applied of the step is taken back too, so that no half step stays applied.
@@ -212,7 +197,7 @@ UndoOutcome UndoHistory::apply(std::deque<UndoStep>& from, std::deque<UndoStep>&
             inverse.changes.clear();
             try {
                 for (auto change = applied.rbegin(); change != applied.rend(); ++change)
-                    applyInverse(outline_, *change, scratch);
+                    applyInverse(outline_, *change);
             } catch (const std::exception&) {
                 // Each operation is whole by itself: the outline stays a valid tree.
             }
@@ -225,17 +210,11 @@ UndoOutcome UndoHistory::apply(std::deque<UndoStep>& from, std::deque<UndoStep>&
         changed();
         return outcome;
     }
+    Node* focus = outline_.contains(step.before.focus) ? step.before.focus : nullptr;
     outline_.setFocused(focus);
     Node* shown = focus;
-    if (!shown && !step.changes.empty()) {
-        try {
-            shown = nodeAt(outline_, placeOf(step.changes.front()));
-        } catch (const PathError&) {
-            shown = nullptr;
-        }
-        if (shown == outline_.root())
-            shown = nullptr;
-    }
+    if (!shown && !step.changes.empty())
+        shown = changedItem(outline_, step.changes.front());
     if (shown)
         for (Node* p = shown->parent(); p && p != outline_.root(); p = p->parent())
             outline_.setExpanded(p, true);

@@ -70,8 +70,11 @@ private:
     void nodesAboutToBeInserted(Node* parent, int first, int last) override;
     void nodesInserted(Node* parent, int first, int last) override;
     void nodesAboutToBeRemoved(Node* parent, int first, int last) override;
+    void nodesRemoved(Node* parent, int first, int last) override;
     void nodeAboutToBeMoved(Node* node, Node* newParent, int destinationRow) override;
     void nodeMoved(Node* node) override;
+    void statesChanged(Node* node) override;
+    void allStatesChanged() override;
     void recordAboutToChange(Node* node) override;
     void recordChanged(Node* node) override;
     void contentsReplaced() override;
@@ -95,9 +98,10 @@ private:
     std::vector<std::string> names_;  // the open scopes, outermost first
     int depth_ = 0;
     Node* focusAtOpen_ = nullptr;
+    bool selectionTouched_ = false;  // the selection may have changed since the step's first change
     bool applying_ = false;
     UndoStep* applyingInto_ = nullptr;
-    MovedNode pendingMove_;
+    MovedNode pendingMove_{};
     std::function<void()> onChange_;
 };
 

@@ -1,7 +1,7 @@
 #include "UndoStep.h"
 
-#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -9,8 +9,6 @@ template <class... F> struct Overloaded : F... {
     using F::operator()...;
 };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
-
-std::size_t pathBytes(const OutlinePath& path) { return path.capacity() * sizeof(std::int32_t); }
 
 // The record and the text it holds beyond itself.
 std::size_t recordBytes(const LinkItem& r) {
@@ -27,93 +25,107 @@ std::size_t recordBytes(const LinkItem& r) {
     return bytes;
 }
 
-// Where a node goes to land at `row` of `parent` once it is out of its current place.
+[[noreturn]] void missing() { throw UndoError("A recorded item is no longer where it was."); }
+
+Node* attached(const Outline& outline, Node* node) {
+    if (!outline.contains(node))
+        missing();
+    return node;
+}
+
+// Moves the node so that it lands at `row` of `parent`, rows counted with the node in its new place.
 void moveTo(Outline& outline, Node* node, Node* parent, int row) {
     if (row < 0 || row > parent->childCount() - (node->parent() == parent ? 1 : 0))
-        throw PathError("A recorded item is no longer where it was.");
+        missing();
     if (node->parent() == parent) {
         if (row < node->index())
             outline.moveNode(node, parent->child(row), AttachMode::Before);
         else if (row > node->index())
             outline.moveNode(node, parent->child(row), AttachMode::After);
-        return;
-    }
-    if (row < parent->childCount())
+    } else if (row < parent->childCount()) {
         outline.moveNode(node, parent->child(row), AttachMode::Before);
-    else
+    } else {
         outline.moveNode(node, parent, AttachMode::LastChild);
-}
-
-Node* childAt(Node* parent, int row) {
-    if (row < 0 || row >= parent->childCount())
-        throw PathError("A recorded item is no longer where it was.");
-    return parent->child(row);
+    }
 }
 
 } // namespace
 
-OutlineMarks OutlineMarks::of(const Outline& outline, const Node* focus) {
-    OutlineMarks marks;
-    if (focus)
-        marks.focus = pathOf(outline, focus);
-    for (const Node* n : outline.selectedNodes())
-        marks.selection.add(outline, n);
-    marks.selection.shrink();
-    return marks;
+KeptNodes::KeptNodes(Outline& outline, std::vector<Node*> nodes) : outline_(&outline), nodes_(std::move(nodes)) {}
+
+KeptNodes::KeptNodes(KeptNodes&& other) noexcept
+    : outline_(other.outline_), nodes_(std::exchange(other.nodes_, {})) {}
+
+KeptNodes& KeptNodes::operator=(KeptNodes&& other) noexcept {
+    if (this != &other) {
+        for (Node* n : nodes_)
+            outline_->destroyDetached(n);
+        outline_ = other.outline_;
+        nodes_ = std::exchange(other.nodes_, {});
+    }
+    return *this;
 }
 
-std::size_t OutlineMarks::bytes() const { return (focus ? pathBytes(*focus) : 0) + selection.bytes(); }
+KeptNodes::~KeptNodes() {
+    for (Node* n : nodes_)
+        outline_->destroyDetached(n);
+}
+
+std::vector<Node*> KeptNodes::release() { return std::exchange(nodes_, {}); }
+
+std::size_t KeptNodes::bytes() const {
+    std::size_t total = nodes_.capacity() * sizeof(Node*);
+    for (Node* top : nodes_)
+        outline_->forEachInSubtree(top, [&total](const Node* n) {
+            total += sizeof(Node) + n->children().capacity() * sizeof(Node*) + recordBytes(n->data) - sizeof(LinkItem);
+        });
+    return total;
+}
+
+OutlineMarks OutlineMarks::of(const Outline& outline, Node* focus) {
+    return OutlineMarks{focus, outline.selectedNodes()};
+}
 
 std::size_t UndoStep::countBytes() const {
     std::size_t total = sizeof(UndoStep) + name.capacity() + before.bytes() + after.bytes() +
                         changes.capacity() * sizeof(OutlineChange);
-    for (const OutlineChange& change : changes)
-        total += std::visit(Overloaded{
-                                [](const InsertedNodes& c) { return pathBytes(c.parent); },
-                                [](const RemovedNodes& c) { return pathBytes(c.parent) + c.chunks.capacity(); },
-                                [](const MovedNode& c) { return pathBytes(c.fromParent) + pathBytes(c.toParent); },
-                                [](const EditedRecord& c) { return pathBytes(c.node) + recordBytes(*c.before); },
-                            },
-                            change);
+    for (const OutlineChange& change : changes) {
+        if (const auto* removed = std::get_if<RemovedNodes>(&change))
+            total += removed->kept.bytes();
+        else if (const auto* edited = std::get_if<EditedRecord>(&change))
+            total += recordBytes(*edited->before);
+    }
     return total;
 }
 
-void applyInverse(Outline& outline, const OutlineChange& change, Outline& scratch) {
+void applyInverse(Outline& outline, OutlineChange& change) {
     std::visit(Overloaded{
-                   [&](const InsertedNodes& c) {
-                       Node* parent = nodeAt(outline, c.parent);
+                   [&](InsertedNodes& c) {
+                       Node* parent = attached(outline, c.parent);
+                       if (c.first < 0 || c.last >= parent->childCount())
+                           missing();
                        for (int row = c.last; row >= c.first; --row)
-                           outline.deleteNode(childAt(parent, row));
+                           outline.deleteNode(parent->child(row));
                    },
-                   [&](const RemovedNodes& c) {
-                       Node* parent = nodeAt(outline, c.parent);
+                   [&](RemovedNodes& c) {
+                       Node* parent = attached(outline, c.parent);
                        if (c.first < 0 || c.first > parent->childCount())
-                           throw PathError("A recorded item is no longer where it was.");
-                       scratch.clear();
-                       int row = c.first;
-                       for (const Node* node : readNodeChunks(scratch, c.chunks, nullptr)) {
-                           if (row < parent->childCount())
-                               outline.copyNode(node, parent->child(row), AttachMode::Before);
-                           else
-                               outline.copyNode(node, parent, AttachMode::LastChild);
-                           ++row;
+                           missing();
+                       std::vector<Node*> nodes = c.kept.release();
+                       std::size_t put = 0;
+                       try {
+                           for (; put < nodes.size(); ++put)
+                               outline.reattach(nodes[put], parent, c.first + static_cast<int>(put));
+                       } catch (...) {
+                           c.kept = KeptNodes(outline, {nodes.begin() + static_cast<std::ptrdiff_t>(put), nodes.end()});
+                           throw;
                        }
                    },
-                   [&](const MovedNode& c) {
-                       Node* node = childAt(nodeAt(outline, c.toParent), c.toRow);
-                       // fromParent names its place with the node taken out; where the node now sits
-                       // before one of its ancestors, that ancestor is one row further down.
-                       OutlinePath from = c.fromParent;
-                       const std::size_t depth = c.toParent.size();
-                       if (from.size() > depth && std::equal(c.toParent.begin(), c.toParent.end(), from.begin()) &&
-                           from[depth] >= c.toRow)
-                           ++from[depth];
-                       moveTo(outline, node, nodeAt(outline, from), c.fromRow);
+                   [&](MovedNode& c) {
+                       moveTo(outline, attached(outline, c.node), attached(outline, c.fromParent), c.fromRow);
                    },
-                   [&](const EditedRecord& c) {
-                       Node* node = nodeAt(outline, c.node);
-                       if (node == outline.root())
-                           throw PathError("A recorded item is no longer where it was.");
+                   [&](EditedRecord& c) {
+                       Node* node = attached(outline, c.node);
                        // Launch stamps and fired flags are not taken back.
                        LinkItem record = *c.before;
                        record.AccessInfo = std::string_view(node->data.AccessInfo);
@@ -124,19 +136,23 @@ void applyInverse(Outline& outline, const OutlineChange& change, Outline& scratc
                change);
 }
 
-Node* restoreSelection(Outline& outline, const OutlineMarks& marks) {
-    {
-        OutlineStatesUpdate states(outline);
-        outline.clearSelection();
-        for (Node* n : marks.selection.resolve(outline))
+void restoreSelection(Outline& outline, const OutlineMarks& marks) {
+    OutlineStatesUpdate states(outline);
+    outline.clearSelection();
+    for (Node* n : marks.selection)
+        if (outline.contains(n))
             outline.setSelected(n, true);
-    }
-    if (!marks.focus)
-        return nullptr;
-    try {
-        Node* focus = nodeAt(outline, *marks.focus);
-        return focus == outline.root() ? nullptr : focus;
-    } catch (const PathError&) {
-        return nullptr;
-    }
+}
+
+Node* changedItem(const Outline& outline, const OutlineChange& change) {
+    Node* item = nullptr;
+    if (const auto* c = std::get_if<InsertedNodes>(&change))
+        item = c->parent;
+    else if (const auto* c = std::get_if<RemovedNodes>(&change))
+        item = outline.contains(c->parent) && c->first < c->parent->childCount() ? c->parent->child(c->first) : c->parent;
+    else if (const auto* c = std::get_if<MovedNode>(&change))
+        item = c->node;
+    else if (const auto* c = std::get_if<EditedRecord>(&change))
+        item = c->node;
+    return item && item != outline.root() && outline.contains(item) ? item : nullptr;
 }

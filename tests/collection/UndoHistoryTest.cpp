@@ -210,10 +210,10 @@ TEST_F(History, AStepThatCannotBeAppliedLeavesTheOutlineWholeAndEmptiesTheHistor
         tree.moveNode(item("C"), item("B"), AttachMode::LastChild);
         tree.deleteNode(item("B1"));
     }
-    // Its last change is taken back (B1 lands under X), the next one finds no item where C was.
+    // Its last change is taken back (B1 returns to B), the next one finds C no longer where it went.
     tree.removeListener(&undo);
-    tree.deleteNode(item("A renamed"));
-    addNamed(tree, nullptr, "X");
+    tree.moveNode(item("C"), nullptr, AttachMode::LastChild);
+    tree.moveNode(item("B"), item("C"), AttachMode::LastChild);
     tree.addListener(&undo);
     const Bytes before = writeOutline(tree);
     const UndoOutcome outcome = undo.undo();

@@ -17,6 +17,9 @@ constexpr CommandEntry kCommands[] = {
     {"File", "Quit", "Exit_mpClick", ""},
 
     {"", "Edit", "", "", true, K::Submenu},
+    {"Edit", "Undo", "Undo1Click", "Ctrl+Z"},
+    {"Edit", "Redo", "Redo1Click", "Ctrl+Y"},
+    {"Edit", "", "", "", true, K::Separator},
     {"Edit", "Cut", "CutLink_mpClick", ""},
     {"Edit", "Copy", "CopyLink_mpClick", ""},
     {"Edit", "Copy URL", "CopyURL1Click", ""},
@@ -318,6 +321,19 @@ std::vector<std::string> resolvedShortcuts() {
         if (!s.empty() && !taken.insert(s).second)
             s.clear();  // a later entry in menu order: the first one receives the key
     return shortcuts;
+}
+
+std::string undoStepName(std::string_view handler) {
+    for (const CommandEntry& e : kCommands) {
+        if (e.handler != handler || e.kind != CommandEntry::Action)
+            continue;
+        if (e.menu == "Item/Move Items")
+            return "Move Items " + std::string(e.caption);
+        if (e.menu == "Item/Set Item Type")
+            return "Set Item Type";
+        return std::string(e.caption);
+    }
+    return {};
 }
 
 std::string entryPath(const CommandEntry& entry) {

@@ -37,5 +37,9 @@ std::span<const RuntimeShortcut> lateShortcuts();
 // by the run-time ones; where two entries carry the same key, only the first in menu order keeps it.
 std::vector<std::string> resolvedShortcuts();
 
+// The name of the undo step a handler's command makes, as "Undo" and "Redo" show it: the caption of
+// the first entry bound to it ("Delete Items", "Move Items Up", "Set Item Type"); empty when none is.
+std::string undoStepName(std::string_view handler);
+
 // The full menu path of an entry: "Item/Show Levels/Level 1".
 std::string entryPath(const CommandEntry& entry);

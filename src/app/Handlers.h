@@ -17,7 +17,8 @@
     X(InsertWarningItem1Click) X(InsertGoogleSearch1Click) X(InsertLinkAfter_mpClick) \
     X(AddLinkFromClipboard_mpClick) X(Up1Click) X(Down1Click) X(Left1Click) X(Right1Click) X(GroupItems1Click) \
     X(GroupFolder1Click) X(URL1Click) X(Folder1Click) X(File1Click) X(Application1Click) X(GoogleSearch1Click) \
-    X(SavedPage1Click) X(Email1Click) X(Note1Click) X(PrintJob1Click) X(Warning1Click) X(AutoFill1Click)
+    X(SavedPage1Click) X(Email1Click) X(Note1Click) X(PrintJob1Click) X(Warning1Click) X(AutoFill1Click) \
+    X(Undo1Click) X(Redo1Click)
 
 // level views, expanding, goto and selection
 #define WENDELMOOR_VIEW_HANDLERS(X) \

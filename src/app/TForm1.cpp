@@ -78,6 +78,7 @@ constexpr std::pair<std::string_view, std::string_view> kActionButtons[] = {
     {"Set 4", "BrowseSet4_mClick"}, {"Delete", "DeleteLink_mpClick"}, {"Cut", "CutLink_mpClick"},
     {"Copy", "CopyLink_mpClick"},   {"Paste", "PasteLink_mpClick"},   {"Props", "SpeedButton9Click"},
     {"Save", "Save_mp_Click"},      {"Run", "Browse_mp_Click"},       {"New", "AddChildLink_mpClick"},
+    {"Undo", "Undo1Click"},         {"Redo", "Redo1Click"},
 };
 constexpr std::pair<std::string_view, std::string_view> kInsertButtons[] = {
     {"Group", "InsertGroup1Click"},        {"Exe", "InsertApplicationItem1Click"},
@@ -141,6 +142,8 @@ TForm1::TForm1(AppFolders folders, TForm1Services services, QWidget* parent)
     });
     services_.tray.setOnClick([this] { CoolTrayIcon1Click(); });
     services_.tray.setOnMinimizeToTray([this] { CoolTrayIcon1MinimizeToTray(); });
+    undo_.setOnChange([this] { showUndoCommands(); });
+    showUndoCommands();
 }
 
 TForm1::~TForm1() {
@@ -150,14 +153,20 @@ TForm1::~TForm1() {
     linksTree_.removeListener(this);
 }
 
+// Every command is one undo step, named by its menu caption (undo and redo are none).
 void TForm1::bind(QObject* sender, std::string_view handler) {
     Handler h = handlerNamed(handler);
     if (!h)
         return;
+    std::string step = undoStepName(handler);
+    if (handler == "Undo1Click" || handler == "Redo1Click")
+        step.clear();
+    else if (step.empty())
+        step = "Command";
     if (auto* action = qobject_cast<QAction*>(sender))
-        connect(action, &QAction::triggered, this, [this, h] { (this->*h)(); });
+        connect(action, &QAction::triggered, this, [this, h, step] { dispatch(h, step); });
     else if (auto* b = qobject_cast<QAbstractButton*>(sender))
-        connect(b, &QAbstractButton::clicked, this, [this, h] { (this->*h)(); });
+        connect(b, &QAbstractButton::clicked, this, [this, h, step] { dispatch(h, step); });
 }
 
 void TForm1::buildMenus() {
@@ -410,6 +419,7 @@ void TForm1::FormCreate() {
     // The timer ticks from here on: a tick while a start-up message box was open would fire items
     // whose fired flags are then cleared, and they would fire twice.
     timer1_->start();
+    undo_.clear();  // the start collection opens with an empty undo history
     autoSaveTimer_->start();
     AutoSaveTimer();
     if (const Node* item = TitleBox::startItem(linksTree_)) // 15.
@@ -432,8 +442,8 @@ void TForm1::CoolTrayIcon1MinimizeToTray() { trayCommands_.CoolTrayIcon1Minimize
 void TForm1::showOpenedFile() { openedFilePanel_->setText(QString::fromStdString(documents_.statusText())); }
 
 void TForm1::focusChanged(Node* previous, Node* current) {
-    if (previous)
-        TitleBox::storeInto(linksTree_, previous, titleEdit_->currentText().toStdString());
+    if (previous && !undo_.applying())
+        storeTitle(previous);
     if (!current)
         return;
     titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(current)));
@@ -478,10 +488,14 @@ void TForm1::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
 }
 
-void TForm1::filesDropped(const std::vector<std::string>& paths) { FilesDropped(linksTree_, paths); }
+void TForm1::filesDropped(const std::vector<std::string>& paths) {
+    UndoStepScope step(undo_, "Drop Files");
+    FilesDropped(linksTree_, paths);
+}
 
 void TForm1::setLinkPropForm(TLinkPropForm* form) {
     linkPropForm_ = form;
+    form->setUndoHistory(&undo_);
     rbStyleManager1_->registerControl(linkPropFormBackground(), TRbStyleManager::Kind::Panel);
     // A name stored for the focused item goes into the title box too, or the next focus move would
     // give the item its old name back.
@@ -524,6 +538,4 @@ void TForm1::Props_mpClick() {
 
 void TForm1::SpeedButton9Click() { Props_mpClick(); }
 
-void TForm1::TitleRbPanelClick() {
-    TitleBox::storeInto(linksTree_, linksTree_.focused(), titleEdit_->currentText().toStdString());
-}
+void TForm1::TitleRbPanelClick() { storeTitle(linksTree_.focused()); }

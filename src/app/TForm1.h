@@ -8,6 +8,7 @@
 #include "collection/AutoSave.h"
 #include "collection/Documents.h"
 #include "collection/Outline.h"
+#include "collection/UndoHistory.h"
 #include "editing/EditingHost.h"
 #include "editing/Navigation.h"
 #include "editing/OutlineClipboard.h"
@@ -94,6 +95,7 @@ public:
     Outline& LinksTree() { return linksTree_; }
     Outline& MarksTree() { return marksTree_; }
     Outline& DirTree() { return dirTree_; }
+    UndoHistory& undoHistory() { return undo_; }
     Documents& documents() { return documents_; }
     AppState& state() { return state_; }
     QComboBox* TitleEdit() const { return titleEdit_; }
@@ -204,6 +206,13 @@ private:
     // The trees' key and mouse handlers (TForm1Views.cpp).
     void setUpViews();
 
+    // Undo and redo (TForm1Undo.cpp): a handler run as one undo step, the title box stored as one,
+    // what an undone or redone step leaves to show, and the captions of the two commands.
+    void dispatch(Handler handler, const std::string& stepName);
+    void storeTitle(Node* item);
+    void showUndone(const UndoOutcome& outcome);
+    void showUndoCommands();
+
     void buildMenus();
     QWidget* buildToolStrip();
     QWidget* buildTipLine();
@@ -240,6 +249,7 @@ private:
     Outline linksTree_{true};
     Outline marksTree_{true};
     Outline dirTree_{true};
+    UndoHistory undo_{linksTree_};
     // Made before the outline's view, so that it expands around a newly focused item before the
     // view scrolls to it.
     ExpandOnFocus linksExpandOnFocus_{linksTree_};

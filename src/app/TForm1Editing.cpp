@@ -65,6 +65,7 @@ void TForm1::setUpEditing() {
 }
 
 Qt::DropAction TForm1::LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop) {
+    UndoStepScope step(undo_, "Drag and Drop");
     const DragSource source = !drop.source                   ? DragSource::Outside
                               : drop.source == linksTreeView_ ? DragSource::Outline
                                                               : DragSource::SideTree;

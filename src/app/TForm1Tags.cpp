@@ -132,7 +132,10 @@ void TForm1::PopuplateDirectory(QMenu* menu, MenuEntry& entry) {
         mirrorDriveMenu(menu, entry);
 }
 
-void TForm1::OpenFile(const MenuEntry& entry) { ::OpenFile(entry, linksTree_); }
+void TForm1::OpenFile(const MenuEntry& entry) {
+    UndoStepScope step(undo_, "Get Local File Link");
+    ::OpenFile(entry, linksTree_);
+}
 
 void TForm1::A1Click() { GetLetterBookmarks('A'); }
 void TForm1::B1Click() { GetLetterBookmarks('B'); }

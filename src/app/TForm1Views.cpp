@@ -9,6 +9,7 @@
 #include "editing/Selection.h"
 #include "launch/Launcher.h"
 #include "ui/OutlineView.h"
+#include "ui/TLinkPropForm.h"
 
 void TForm1::setUpViews() {
     linksKeys_ = OutlineKeyActions{
@@ -29,6 +30,7 @@ void TForm1::setUpViews() {
 
 bool TForm1::LinksTreeKeyDown(const QKeyEvent& key) {
     state_.controlKeyHeld = state_.controlKeyHeld || controlHeld(key);
+    UndoStepScope step(undo_, outlineKeyCaption(key));
     return runOutlineKey(linksKeys_, key);
 }
 
@@ -36,6 +38,7 @@ void TForm1::LinksTreeKeyUp() { state_.controlKeyHeld = false; }
 
 // The right button shows the properties of the outline's first selected item, from any tree.
 void TForm1::LinksTreeMouseDown(Qt::MouseButton button) {
+    UndoStepScope step(undo_, kItemPropertiesStep);
     if (button == Qt::RightButton)
         Props_mpClick();
 }

@@ -7,8 +7,7 @@ std::string TitleBox::textFor(const Node* item) { return item ? displayText(item
 bool TitleBox::storeInto(Outline& outline, Node* item, const std::string& titleText) {
     if (!item || titleText == textFor(item))
         return false;
-    item->data.Name = titleText;
-    outline.recordChanged(item);
+    outline.editRecord(item, [&titleText](LinkItem& record) { record.Name = titleText; });
     return true;
 }
 

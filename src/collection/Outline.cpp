@@ -181,8 +181,30 @@ void Outline::deleteNode(Node* node) {
     if (selectedCount_ > 0)
         selectedCount_ -= countSelectedIn(node);
     detach(node);
-    destroySubtree(node);
+    if (!keepsRemoved_)
+        destroySubtree(node);
     notify([&](OutlineListener& l) { l.nodesRemoved(parent, row, row); });
+}
+
+void Outline::reattach(Node* node, Node* parent, int row) {
+    if (!node || node == root_ || node->parent_ || !contains(parent) || row < 0 || row > parent->childCount())
+        throw OutlineError("An item cannot be put back where it was.");
+    notify([&](OutlineListener& l) { l.nodesAboutToBeInserted(parent, row, row); });
+    attach(node, parent, row);
+    selectedCount_ += countSelectedIn(node);
+    notify([&](OutlineListener& l) { l.nodesInserted(parent, row, row); });
+}
+
+void Outline::destroyDetached(Node* node) {
+    if (node && node != root_ && !node->parent_)
+        destroySubtree(node);
+}
+
+bool Outline::contains(const Node* node) const {
+    const Node* n = node;
+    while (n && n != root_)
+        n = n->parent_;
+    return n && n == root_;
 }
 
 int Outline::countSelectedIn(Node* node) const {
@@ -200,16 +222,32 @@ void Outline::clear() {
     if (isEmpty() && !focused_ && selectedCount_ == 0)
         return;
     OutlineUpdate update(*this);
-    for (Node* n : root_->children_)
-        destroySubtree(n);
+    const int last = rootCount() - 1;
+    if (last >= 0)
+        notify([&](OutlineListener& l) { l.nodesAboutToBeRemoved(root_, 0, last); });
+    for (Node* n : root_->children_) {
+        n->parent_ = nullptr;
+        if (!keepsRemoved_)
+            destroySubtree(n);
+    }
     root_->children_.clear();
     focused_ = nullptr;
     selectedCount_ = 0;
+    if (last >= 0)
+        notify([&](OutlineListener& l) { l.nodesRemoved(root_, 0, last); });
+}
+
+void Outline::announceContentsReplaced() {
+    for (OutlineListener* l : listeners_)
+        if (l->hearsEveryChange())
+            l->contentsReplaced();
 }
 
 void Outline::swapContents(Outline& other) {
     OutlineUpdate mine(*this);
     OutlineUpdate theirs(other);
+    announceContentsReplaced();
+    other.announceContentsReplaced();
     std::swap(root_, other.root_);
     std::swap(focused_, other.focused_);
     std::swap(selectedCount_, other.selectedCount_);
@@ -224,6 +262,7 @@ void Outline::sortRootChildren(bool ascending) {
     if (kids.size() < 2)
         return;
     OutlineUpdate update(*this);
+    announceContentsReplaced();
     std::stable_sort(kids.begin(), kids.end(), [ascending](const Node* a, const Node* b) {
         return ascending ? a->data.Name < b->data.Name : b->data.Name < a->data.Name;
     });

@@ -19,7 +19,7 @@ public:
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
-    LinkItem data;  // read and written in place; announce edits with Outline::recordChanged
+    LinkItem data;  // read in place; edits of a user's go through Outline::editRecord or setRecord
 
     Node* parent() const { return parent_; }  // the invisible root for top-level nodes
     int index() const { return index_; }      // position among its siblings
@@ -80,7 +80,9 @@ public:
 inline constexpr const char* kMoveIntoOwnSubtree = "Target node cannot be a child node of the node to be moved.";
 
 // Told before and after every change. Rows are positions among the parent's children; the parent
-// of a top-level node is the outline's root(). Between aboutToReset and reset nothing else is sent.
+// of a top-level node is the outline's root(). Between aboutToReset and reset nothing else is sent,
+// except to a listener that hears every change (the undo history): it is told of each change inside
+// a batch too, node by node, so that it can tell what the batch did.
 class OutlineListener {
 public:
     virtual ~OutlineListener() = default;
@@ -93,10 +95,18 @@ public:
     virtual void nodeMoved(Node* /*node*/) {}
     virtual void statesChanged(Node* /*node*/) {}  // expanded, visible, selected, marks
     virtual void recordChanged(Node* /*node*/) {}  // the LinkItem, or a repaint request
+    // Before an edit through editRecord or setRecord: the record still holds its old values.
+    // Launch stamps and fired flags are written without it (recordChanged alone follows them).
+    virtual void recordAboutToChange(Node* /*node*/) {}
     virtual void allStatesChanged() {}             // select all, expand all and other bulk state changes
     virtual void focusChanged(Node* /*previous*/, Node* /*current*/) {}
     virtual void aboutToReset() {}
     virtual void reset() {}
+    // True for a listener that is told of every change, inside batches too.
+    virtual bool hearsEveryChange() const { return false; }
+    // To listeners that hear every change: the content was replaced by one no node-by-node notice
+    // describes (another collection swapped in, a sort of the top level).
+    virtual void contentsReplaced() {}
 };
 
 class Outline {
@@ -128,6 +138,15 @@ public:
     void deleteNode(Node* node);
     void deleteSelected();
     void clear();
+    // While set, the nodes deleteNode and clear take out are kept, detached with their subtrees,
+    // instead of destroyed: the undo history owns them then, puts the very same nodes back with
+    // reattach, and destroys those it no longer needs with destroyDetached.
+    void setKeepsRemovedNodes(bool keep) { keepsRemoved_ = keep; }
+    // Puts a detached node back at `row` of `parent` (announced as an insertion).
+    void reattach(Node* node, Node* parent, int row);
+    void destroyDetached(Node* node);
+    // Whether the node is part of this outline now (not detached, not of another outline).
+    bool contains(const Node* node) const;
     // Exchanges the whole content (nodes, focus, selection) with another outline; both are reset.
     void swapContents(Outline& other);
     // Stable sort of the top-level nodes by Name bytes.
@@ -186,7 +205,16 @@ public:
     NodeBase base(const Node* node) const;
     void setRowHeight(Node* node, std::uint16_t height) { node->rowHeight_ = height; }
 
-    // Repaint requests and record edits
+    // Record edits: `edit` gets the node's LinkItem to change, announced before and after.
+    template <class F> void editRecord(Node* node, F&& edit) {
+        notify([&](OutlineListener& l) { l.recordAboutToChange(node); });
+        edit(node->data);
+        notify([&](OutlineListener& l) { l.recordChanged(node); });
+    }
+    void setRecord(Node* node, const LinkItem& record) {
+        editRecord(node, [&record](LinkItem& r) { r = record; });
+    }
+    // Repaint requests, and writes no one takes back (launch stamps, fired flags).
     void recordChanged(Node* node);
     void repaintAll();
 
@@ -212,10 +240,11 @@ private:
     void updateChildFlags(Node* parent);
     bool announcing() const { return updateDepth_ == 0; }
     template <class F> void notify(F&& f) {
-        if (announcing())
-            for (OutlineListener* l : listeners_)
+        for (OutlineListener* l : listeners_)
+            if (announcing() || l->hearsEveryChange())
                 f(*l);
     }
+    void announceContentsReplaced();
     void announceStates(Node* node);
     void announceAllStates();
     void resolveTarget(Node* target, AttachMode mode, Node*& parent, int& row) const;
@@ -224,6 +253,7 @@ private:
     Node* root_;
     Node* focused_ = nullptr;
     int selectedCount_ = 0;
+    bool keepsRemoved_ = false;
     int updateDepth_ = 0;
     int statesUpdateDepth_ = 0;
     bool statesChangedInUpdate_ = false;

@@ -64,8 +64,6 @@ Node* GroupItems(Outline& tree) {
 }
 
 void SetItemType(Outline& tree, std::int32_t itemType) {
-    for (Node* item : Targets::selectionOrFocused(tree)) {
-        item->data.ItemType = itemType;
-        tree.recordChanged(item);
-    }
+    for (Node* item : Targets::selectionOrFocused(tree))
+        tree.editRecord(item, [itemType](LinkItem& record) { record.ItemType = itemType; });
 }

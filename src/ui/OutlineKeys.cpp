@@ -9,6 +9,22 @@ void run(const std::function<void()>& action) {
 
 } // namespace
 
+const char* outlineKeyCaption(const QKeyEvent& key) {
+    const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
+    switch (key.key()) {
+    case Qt::Key_V:
+        return ctrl ? "Paste" : "Typing";
+    case Qt::Key_X:
+        return ctrl ? "Cut" : "Typing";
+    case Qt::Key_Insert:
+        return ctrl ? "Typing" : "Insert Item";
+    case Qt::Key_Delete:
+        return ctrl ? "Typing" : "Delete Items";
+    default:
+        return "Typing";
+    }
+}
+
 bool runOutlineKey(const OutlineKeyActions& actions, const QKeyEvent& key) {
     const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
     const std::function<void()>* action = nullptr;

@@ -20,5 +20,8 @@ struct OutlineKeyActions {
 // (and so is used up), even when no action is set for it.
 bool runOutlineKey(const OutlineKeyActions& actions, const QKeyEvent& key);
 
+// The caption of what a key does in the outline, for the undo step it makes: "Paste", "Delete Items".
+const char* outlineKeyCaption(const QKeyEvent& key);
+
 // Whether the Ctrl key is held with a key press, or is the key pressed.
 bool controlHeld(const QKeyEvent& key);

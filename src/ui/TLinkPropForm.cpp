@@ -405,44 +405,47 @@ void TLinkPropForm::LinkProps(Node* item) {
 
 void TLinkPropForm::OkLinkPropBtnClick() {
     if (Node* node = item_) {
-        LinkItem& r = node->data;
-        for (const LineBinding& b : lines_) {
-            const QString text = b.edit->text();
-            if (text != b.shown)
-                r.*b.field = text.toStdString();
-        }
-        for (const MemoBinding& b : memos_) {
-            QString text = b.memo->toPlainText();
-            if (text != b.shown)
-                r.*b.field = text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
-        }
-        for (const ComboBinding& b : combos_)
-            r.*b.field = chosenEntry(b.combo);
-
-        const QDate date = datePicker_->date() == filledDate_ ? dateIfUnchanged_ : datePicker_->date();
-        r.Year = static_cast<std::uint16_t>(date.year());
-        r.Month = static_cast<std::uint16_t>(date.month());
-        r.Day = static_cast<std::uint16_t>(date.day());
-
-        std::uint8_t weekDays = r.WeekDays & 0x80;
-        for (std::size_t i = 0; i < weekDays_.size(); ++i)
-            if (weekDays_[i]->isChecked())
-                weekDays |= static_cast<std::uint8_t>(1u << i);
-        r.WeekDays = weekDays;
-        r.Remind = remind_->isChecked() ? kFlagSet : "";
-        r.Execute = execute_->isChecked() ? kFlagSet : "";
-        std::uint32_t sets = r.Sets & ~0xFu;
-        for (std::size_t i = 0; i < sets_.size(); ++i)
-            if (sets_[i]->isChecked())
-                sets |= 1u << i;
-        r.Sets = sets;
-        r.Color = color_->color();
-        r.BkColor = bkColor_->color();
-
-        outline_.recordChanged(node);
+        UndoStepScope step(undo_, kItemPropertiesStep);
+        outline_.editRecord(node, [this](LinkItem& r) { store(r); });
         emit nameStored(node);
     }
     accept();
+}
+
+// Every field of the dialog into the record; a box left as it was filled keeps the stored bytes.
+void TLinkPropForm::store(LinkItem& r) const {
+    for (const LineBinding& b : lines_) {
+        const QString text = b.edit->text();
+        if (text != b.shown)
+            r.*b.field = text.toStdString();
+    }
+    for (const MemoBinding& b : memos_) {
+        QString text = b.memo->toPlainText();
+        if (text != b.shown)
+            r.*b.field = text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+    }
+    for (const ComboBinding& b : combos_)
+        r.*b.field = chosenEntry(b.combo);
+
+    const QDate date = datePicker_->date() == filledDate_ ? dateIfUnchanged_ : datePicker_->date();
+    r.Year = static_cast<std::uint16_t>(date.year());
+    r.Month = static_cast<std::uint16_t>(date.month());
+    r.Day = static_cast<std::uint16_t>(date.day());
+
+    std::uint8_t weekDays = r.WeekDays & 0x80;
+    for (std::size_t i = 0; i < weekDays_.size(); ++i)
+        if (weekDays_[i]->isChecked())
+            weekDays |= static_cast<std::uint8_t>(1u << i);
+    r.WeekDays = weekDays;
+    r.Remind = remind_->isChecked() ? kFlagSet : "";
+    r.Execute = execute_->isChecked() ? kFlagSet : "";
+    std::uint32_t sets = r.Sets & ~0xFu;
+    for (std::size_t i = 0; i < sets_.size(); ++i)
+        if (sets_[i]->isChecked())
+            sets |= 1u << i;
+    r.Sets = sets;
+    r.Color = color_->color();
+    r.BkColor = bkColor_->color();
 }
 
 void TLinkPropForm::BtnGetHotKeyClick() {

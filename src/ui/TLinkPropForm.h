@@ -4,6 +4,7 @@
 #pragma once
 
 #include "collection/Outline.h"
+#include "collection/UndoHistory.h"
 #include "launch/TPotentialKey.h"
 
 #include <QDate>
@@ -41,6 +42,9 @@ private:
     std::int32_t color_ = 0;
 };
 
+// The name of the undo step "Ok" makes.
+inline constexpr const char* kItemPropertiesStep = "Item Properties";
+
 class TLinkPropForm : public QDialog {
     Q_OBJECT
 public:
@@ -60,6 +64,9 @@ public:
     // "Assign": composes the hot key value of the modifier boxes and the chosen key, registers it and
     // shows its text in "Current HotKey", whether or not the registration succeeded.
     void BtnGetHotKeyClick();
+
+    // The undo history that makes "Ok" one step; none by default.
+    void setUndoHistory(UndoHistory* history) { undo_ = history; }
 
     // The key carried by an entry of the key list, nullptr for no entry.
     const TPotentialKey* potentialKey(int entry) const;
@@ -100,12 +107,14 @@ private:
     QPlainTextEdit* memo(const char* name, ItemText LinkItem::*field);
     QComboBox* choiceBox(const char* name, const QStringList& entries, std::int32_t LinkItem::*field);
     void buildKeyList();
+    void store(LinkItem& record) const;
 
     Outline& outline_;
     Dialogs& dialogs_;
     HotKeyService& hotKeys_;
     std::function<QDate()> today_;
     Node* item_ = nullptr;
+    UndoHistory* undo_ = nullptr;
 
     std::vector<LineBinding> lines_;
     std::vector<MemoBinding> memos_;

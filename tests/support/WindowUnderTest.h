@@ -4,6 +4,7 @@
 
 #include "app/TForm1.h"
 #include "fakes/RecordedWindowServices.h"
+#include "fakes/RecordingBrowserWindows.h"
 #include "fakes/RecordingDrives.h"
 #include "support/ScratchProgramFolder.h"
 #include "ui/TLinkPropForm.h"
@@ -17,7 +18,8 @@ struct WindowUnderTest : RecordedWindowServices {
 
     // Makes the window and runs its creation handler, which reads the folder's collection.
     void start() {
-        form = std::make_unique<TForm1>(scratch.programFolder(), services());
+        form = std::make_unique<TForm1>(scratch.programFolder(),
+                                        TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows});
         form->setDrives(drives);
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);
@@ -31,6 +33,7 @@ struct WindowUnderTest : RecordedWindowServices {
 
     ScratchProgramFolder scratch;
     RecordingDrives drives;
+    RecordingBrowserWindows browserWindows;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TLinkPropForm> propForm;
 };

@@ -1,0 +1,100 @@
+// One step of the undo history: the changes one command made to an outline, as the outline announced
+// them, each with what is needed to take it back, and the focus and selection before and after.
+// Nodes keep their identity for the history's lifetime: a removed node is kept, not destroyed, and
+// undo puts the very same node back, so a step names nodes directly.
+#pragma once
+
+#include "LinkItem.h"
+#include "Outline.h"
+
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+// Raised when the outline does not hold what a recorded change left (which no command can cause).
+class UndoError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Nodes taken out of an outline and kept detached with their subtrees; destroyed with this object
+// unless put back first.
+class KeptNodes {
+public:
+    KeptNodes() = default;
+    KeptNodes(Outline& outline, std::vector<Node*> nodes);
+    KeptNodes(KeptNodes&& other) noexcept;
+    KeptNodes& operator=(KeptNodes&& other) noexcept;
+    ~KeptNodes();
+
+    const std::vector<Node*>& nodes() const { return nodes_; }
+    std::vector<Node*> release();
+    std::size_t bytes() const;
+
+private:
+    Outline* outline_ = nullptr;
+    std::vector<Node*> nodes_;
+};
+
+// Rows first..last of the parent were inserted.
+struct InsertedNodes {
+    Node* parent;
+    int first;
+    int last;
+};
+
+// Rows first.. of the parent were removed, and are kept.
+struct RemovedNodes {
+    Node* parent;
+    int first;
+    KeptNodes kept;
+};
+
+// The node went to another place; before, it was at row fromRow of fromParent.
+struct MovedNode {
+    Node* node;
+    Node* fromParent;
+    int fromRow;
+};
+
+// The node's record held `before` until it was edited. The copy sits apart, so that the many
+// changes of other kinds stay small.
+struct EditedRecord {
+    Node* node;
+    std::unique_ptr<const LinkItem> before;
+};
+
+using OutlineChange = std::variant<InsertedNodes, RemovedNodes, MovedNode, EditedRecord>;
+
+// The focused item and the selected items at one moment.
+struct OutlineMarks {
+    Node* focus = nullptr;
+    std::vector<Node*> selection;
+
+    static OutlineMarks of(const Outline& outline, Node* focus);
+    std::size_t bytes() const { return selection.capacity() * sizeof(Node*); }
+};
+
+struct UndoStep {
+    std::string name;
+    std::vector<OutlineChange> changes;
+    OutlineMarks before, after;
+    std::size_t bytes = 0;  // what the step holds in memory, counted when it is finished
+
+    std::size_t countBytes() const;
+};
+
+// Takes one change back through the outline's own operations, which announce it as any change; nodes
+// put back are no longer the change's. Throws (UndoError, OutlineError) when the outline does not
+// hold what the change left.
+void applyInverse(Outline& outline, OutlineChange& change);
+
+// The selection as the marks give it, announced as one bulk change of states. The focus is the
+// caller's to set, after any batch.
+void restoreSelection(Outline& outline, const OutlineMarks& marks);
+
+// The item a change concerned, once it has been taken back (to show it); nullptr when none is left.
+Node* changedItem(const Outline& outline, const OutlineChange& change);

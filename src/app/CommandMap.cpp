@@ -24,6 +24,8 @@ constexpr CommandEntry kCommands[] = {
     {"Edit", "Paste", "PasteLink_mpClick", ""},
     {"Edit", "", "", "", true, K::Separator},
     {"Edit", "Delete Items", "DeleteLink_mpClick", "Ctrl+D"},
+    {"Edit", "", "", "", true, K::Separator},
+    {"Edit", "Find…", "Find1Click", "Ctrl+F"},
     {"Edit", "Save Page", "SavePage1Click", "", Hidden},
 
     {"", "View", "", "", true, K::Submenu},
@@ -250,6 +252,8 @@ constexpr CommandEntry kCommands[] = {
     {"Service", "Google Search", "GoogleSearch2Click", ""},
     {"Service", "Internet Explorer", "InternetExplorer1Click", ""},
     {"Service", "Windows Explorer", "WindowsExplorer1Click", ""},
+    {"Service", "", "", "", true, K::Separator},
+    {"Service", "Quick Launcher Key…", "QuickLauncherKey1Click", ""},
 
     {"", "Help", "", "", true, K::Submenu},
     {"Help", "Wendelmoor Help", "TarvelinHelp1Click", "", Hidden},

@@ -10,6 +10,7 @@
 #include "platform/HotKeyService.h"
 #include "ui/ItemTypeImages.h"
 #include "ui/OutlineModel.h"
+#include "ui/QuickLauncherBox.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
 #include "ui/TRbStyleManager.h"
@@ -94,6 +95,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services),
       launcher_({services_.shell, services_.clipboard, services_.dialogs, services_.clock}),
       trayCommands_(services_.tray),
+      launcherKey_(services_.hotKeys, services_.dialogs, services_.preferences),
       documents_(linksTree_, programFolder_), documentCommands_(documents_, services_.dialogs),
       linksModel_(std::make_unique<OutlineModel>(linksTree_)), marksModel_(std::make_unique<OutlineModel>(marksTree_)),
       dirModel_(std::make_unique<OutlineModel>(dirTree_)) {
@@ -127,6 +129,7 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     setUpLook();
     setUpViews();
     setUpSidePanels();
+    setUpQuickLauncher();
     services_.hotKeys.setPressHandler([this](std::uint32_t value, int identifier) {
         HotKeyManager1HotKeyPressed(value, identifier);
     });
@@ -305,6 +308,7 @@ QWidget* TForm1::buildCentre() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(buildTitleRow());
+    column->addWidget(buildFindBar(centre));
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     row->addWidget(buildToolColumn());
@@ -389,6 +393,7 @@ void TForm1::FormCreate() {
     showOpenedFile();
     GetBookmarks1Click();                                  // 9.
     AddLinksHotKeys();                                     // 11.
+    launcherKey_.start();                                  //     and the quick launcher's key
     FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
     SetFlags(linksTree_);                                  // 14.
@@ -403,6 +408,8 @@ void TForm1::FormCreate() {
 void TForm1::AddLinksHotKeys() { ::AddLinksHotKeys(services_.hotKeys, linksTree_); }
 
 void TForm1::HotKeyManager1HotKeyPressed(std::uint32_t value, int /*identifier*/) {
+    if (launcherKey_.isLauncherPress(value))
+        return showQuickLauncher();
     ::HotKeyManager1HotKeyPressed(launcher_, linksTree_, services_.hotKeys, value);
 }
 

@@ -10,7 +10,9 @@
 #include "editing/EditingHost.h"
 #include "editing/Navigation.h"
 #include "editing/OutlineClipboard.h"
+#include "find/Finder.h"
 #include "launch/Launcher.h"
+#include "launch/QuickLauncherKey.h"
 #include "launch/TrayCommands.h"
 #include "panels/Layouts.h"
 #include "panels/TimedActions.h"
@@ -20,14 +22,17 @@
 #include "panels/NoteEditor.h"
 #include "platform/BrowserWindows.h"
 #include "platform/Dialogs.h"
+#include "platform/Preferences.h"
 #include "platform/UrlCache.h"
 #include "ui/OutlineDragDrop.h"
 #include "ui/OutlineKeys.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +51,8 @@ class TLinkPropForm;
 class TrayIcon;
 class QSplitter;
 class QTimer;
+class FindBar;
+class QuickLauncherBox;
 class TAboutForm;
 class TRbStyleManager;
 
@@ -61,6 +68,8 @@ struct TForm1Services {
     // the web caches; a window given none finds no window and no cache entry.
     BrowserWindows& browserWindows = BrowserWindows::none();
     UrlCache& urlCache = UrlCache::none();
+    // Where the quick launcher's key is kept; a window given none keeps it for the run only.
+    Preferences& preferences = Preferences::none();
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -156,6 +165,15 @@ public:
     void CoolTrayIcon1MinimizeToTray();
     bool trayFlag() const { return trayCommands_.trayFlag(); }
 
+    // The find bar and the quick launcher (TForm1Find.cpp). The question "Quick Launcher Key…" asks
+    // is a dialog unless another is given; it answers the text given, nullopt when cancelled.
+    using KeyQuestion = std::function<std::optional<std::string>(const std::string& current)>;
+    void setQuickLauncherKeyQuestion(KeyQuestion question) { askLauncherKey_ = std::move(question); }
+    FindBar* findBar() const { return findBar_; }
+    QuickLauncherBox* quickLauncher() const { return quickLauncher_.get(); }
+    const QuickLauncherKey& quickLauncherKey() const { return launcherKey_; }
+    Finder& finder() { return finder_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -180,6 +198,11 @@ private:
     Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
     // The trees' key and mouse handlers (TForm1Views.cpp).
     void setUpViews();
+    // The find bar over the outline, the quick launcher box and its key (TForm1Find.cpp).
+    QWidget* buildFindBar(QWidget* parent);
+    void setUpQuickLauncher();
+    void showFoundItem(Node* item);
+    void showQuickLauncher();
 
     void buildMenus();
     QWidget* buildToolStrip();
@@ -218,6 +241,9 @@ private:
     // Made before the outline's view, so that it expands around a newly focused item before the
     // view scrolls to it.
     ExpandOnFocus linksExpandOnFocus_{linksTree_};
+    Finder finder_{linksTree_};
+    QuickLauncherKey launcherKey_;
+    KeyQuestion askLauncherKey_;
     Documents documents_;
     DocumentCommands documentCommands_;
     std::unique_ptr<OutlineModel> linksModel_, marksModel_, dirModel_;
@@ -249,4 +275,6 @@ private:
     MenuEntry driveMenu_;
     std::unique_ptr<Drives> mountedDrives_;
     const Drives* drives_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    std::unique_ptr<QuickLauncherBox> quickLauncher_;  // a window of its own, shown without the main one
 };

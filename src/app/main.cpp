@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPreferences.h"
 #include "platform/qt/QtTrayIcon.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "platform/linux/LinuxShell.h"
@@ -39,8 +40,9 @@ int main(int argc, char** argv) {
     const XdgFolders userFolders = XdgFolders::ofThisProcess();
     SessionFileBrowserWindows browserWindows(userFolders);
     XdgUrlCache urlCache(userFolders.cacheHome);
+    QtPreferences preferences(QtPreferences::userFile());
     TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
-                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache});  // 4.
+                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache, preferences});  // 4.
     dialogs.setParent(&form);
     tray.attach(&form);
     form.FormCreate();

@@ -72,7 +72,7 @@ std::int64_t accessStamp(std::string_view accessInfo, DateOrder order) {
     }
     if (year < 100)
         year += 2000;  // a two-digit year
-    if (month < 1 || month > 12 || day < 1 || day > 31 || time[0] > 23 || time[1] > 59)
+    if (year > 9999 || month < 1 || month > 12 || day < 1 || day > 31 || time[0] > 23 || time[1] > 59)
         return 0;
     return (((year * 100 + month) * 100 + day) * 100 + time[0]) * 100 + time[1];
 }

@@ -13,7 +13,7 @@ QuickLauncherBox::QuickLauncherBox(Finder& finder, std::function<void(Node*)> la
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), finder_(finder),
       launch_(std::move(launch)) {
     setObjectName("QuickLauncher");
-    setWindowTitle("Wendelmoor Quick Launcher");
+    setWindowTitle("Quick Launcher");  // the desktop adds " — Wendelmoor"
     setAttribute(Qt::WA_ShowWithoutActivating, false);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);

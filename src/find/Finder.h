@@ -4,6 +4,7 @@
 #pragma once
 
 #include "collection/Outline.h"
+#include "find/FindIndex.h"
 #include "find/LaunchRecency.h"
 
 #include <cstddef>
@@ -41,12 +42,15 @@ public:
     // An item was launched from a find: it counts as the most recent launch, before any stamp of the
     // same minute.
     void launched(Node* item);
+    // The memory the finder's index of folded texts holds, in bytes.
+    std::size_t indexBytes() const { return index_.bytes(); }
 
 private:
     void nodesAboutToBeRemoved(Node* parent, int first, int last) override;
     void aboutToReset() override;
 
     Outline& outline_;
+    mutable FindIndex index_;  // brought up to date by each find
     DateOrder dateOrder_;
     std::unordered_map<const Node*, std::uint64_t> launches_;  // this run's launches, by order
     std::uint64_t launchCount_ = 0;

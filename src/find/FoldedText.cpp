@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr std::array<char, 256> makeLowerTable() {
@@ -100,32 +104,101 @@ bool isWordByte(char c) {
     return u >= 0x80 || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Searches `needle` in `hay`, whose letters are compared in lower case (a folded needle has no capitals).
+// Searches `needle` in `hay`, whose letters are compared in lower case (a folded needle has no
+// capitals). The first byte is looked for with memchr in both cases, the rest compared in place.
 template <class Visit> void forEachOccurrence(std::string_view hay, std::string_view needle, Visit&& visit) {
     if (needle.size() > hay.size())
         return;
     const char first = needle.front();
     const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - 32) : first;
-    const std::size_t lastStart = hay.size() - needle.size();
-    for (std::size_t i = 0; i <= lastStart; ++i) {
-        const char c = hay[i];
-        if (c != first && c != firstUpper)
-            continue;
+    const char* const begin = hay.data();
+    const char* const end = begin + (hay.size() - needle.size() + 1);  // past the last possible start
+    auto next = [end](const char* from, char c) {
+        return from < end ? static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(end - from))) : nullptr;
+    };
+    const char* lowerAt = next(begin, first);
+    const char* upperAt = firstUpper == first ? nullptr : next(begin, firstUpper);
+    while (lowerAt || upperAt) {
+        const char* at = !upperAt || (lowerAt && lowerAt < upperAt) ? lowerAt : upperAt;
         std::size_t k = 1;
-        while (k < needle.size() && lower(hay[i + k]) == needle[k])
+        while (k < needle.size() && lower(at[k]) == needle[k])
             ++k;
-        if (k == needle.size() && visit(i))
+        if (k == needle.size() && visit(static_cast<std::size_t>(at - begin)))
             return;
+        if (at == lowerAt)
+            lowerAt = next(at + 1, first);
+        else
+            upperAt = next(at + 1, firstUpper);
     }
 }
 
-// The text to search: the bytes themselves when plain ASCII, else their folded form in `scratch`.
-std::string_view searchable(std::string_view bytes, std::string& scratch) {
-    if (isAscii(bytes))
-        return bytes;
+enum class Scan { Done, NotAscii };
+
+// The occurrences of an ASCII needle in bytes read as they are, sixteen at a time: a candidate is a
+// byte equal to the needle's first one in either case. It gives up (NotAscii) at the first block
+// holding a byte of 0x80 or more, before looking at that block's candidates, so every occurrence it
+// reports lies in plain ASCII text and sits where it sits in the folded text.
+template <class Visit> Scan forEachAsciiOccurrence(std::string_view hay, std::string_view needle, Visit&& visit) {
+    const std::size_t n = hay.size();
+    const char* const h = hay.data();
+    const char first = needle.front();
+    const bool letter = first >= 'a' && first <= 'z';
+    auto matchesAt = [&](std::size_t at) {
+        for (std::size_t k = 0; k < needle.size(); ++k)
+            if (lower(h[at + k]) != needle[k])
+                return false;
+        return true;
+    };
+    const std::size_t lastStart = n >= needle.size() ? n - needle.size() : 0;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Candidates match the needle's first two bytes (the second one read one byte further on).
+    const char second = needle.size() > 1 ? needle[1] : first;
+    const std::size_t secondOffset = needle.size() > 1 ? 1 : 0;
+    const __m128i wanted = _mm_set1_epi8(first);
+    const __m128i caseBit = _mm_set1_epi8(letter ? 0x20 : 0);
+    const __m128i wantedSecond = _mm_set1_epi8(second);
+    const __m128i secondCaseBit = _mm_set1_epi8(second >= 'a' && second <= 'z' ? 0x20 : 0);
+    for (; i + 16 + secondOffset <= n; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i));
+        if (_mm_movemask_epi8(block) != 0)
+            return Scan::NotAscii;
+        if (n < needle.size() || i > lastStart)
+            continue;  // only the ASCII check is left
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i + secondOffset));
+        const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(block, caseBit), wanted),
+                                           _mm_cmpeq_epi8(_mm_or_si128(next, secondCaseBit), wantedSecond));
+        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(both));
+        while (candidates) {
+            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(candidates));
+            candidates &= candidates - 1;
+            if (at > lastStart)
+                break;
+            if (matchesAt(at) && visit(at))
+                return Scan::Done;
+        }
+    }
+#endif
+    for (; i < n; ++i) {
+        if (static_cast<std::uint8_t>(h[i]) >= 0x80)
+            return Scan::NotAscii;
+        if (n >= needle.size() && i <= lastStart && lower(h[i]) == first && matchesAt(i) && visit(i))
+            return Scan::Done;
+    }
+    return Scan::Done;
+}
+
+// Every occurrence of the folded needle in the folded form of bytes, in order, until `visit` answers
+// true; `visit` gets the text searched (the bytes, or their folded form in `scratch`) and the position.
+template <class Visit> void forEachFoldedOccurrence(std::string_view bytes, std::string_view needle,
+                                                    std::string& scratch, Visit&& visit) {
+    if (isAscii(needle) &&
+        forEachAsciiOccurrence(bytes, needle, [&](std::size_t at) { return visit(bytes, at); }) == Scan::Done)
+        return;
     scratch.clear();
     appendFolded(scratch, bytes);
-    return scratch;
+    const std::string_view folded = scratch;
+    forEachOccurrence(folded, needle, [&](std::size_t at) { return visit(folded, at); });
 }
 
 } // namespace
@@ -167,8 +240,7 @@ FoldedHit findFolded(std::string_view bytes, std::string_view needle, std::strin
     FoldedHit hit;
     if (needle.empty())
         return hit;
-    const std::string_view hay = searchable(bytes, scratch);
-    forEachOccurrence(hay, needle, [&](std::size_t at) {
+    forEachFoldedOccurrence(bytes, needle, scratch, [&](std::string_view hay, std::size_t at) {
         if (!hit.found) {
             hit.found = true;
             hit.atStart = at == 0;
@@ -183,6 +255,6 @@ bool containsFolded(std::string_view bytes, std::string_view needle, std::string
     if (needle.empty())
         return false;
     bool found = false;
-    forEachOccurrence(searchable(bytes, scratch), needle, [&](std::size_t) { return found = true; });
+    forEachFoldedOccurrence(bytes, needle, scratch, [&](std::string_view, std::size_t) { return found = true; });
     return found;
 }

@@ -5,7 +5,10 @@
 #include "collection/LinkItem.h"
 #include "find/FindQuery.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 // Where a word was found, best first; an item's rank is the sum over its words.
 namespace MatchPlace {
@@ -16,6 +19,17 @@ inline constexpr int Address = 3;        // the address (URL)
 inline constexpr int OtherField = 4;     // text, note, parameters, folder, keywords, contact, e-mail, type
 } // namespace MatchPlace
 
+// The texts of one item that a query looks at: stored bytes, or their folded form (FoldedText.h),
+// which folds to itself. Several fields may share one text, separated by line breaks, which no word holds.
+struct ItemTexts {
+    std::string_view name;
+    std::string_view url;
+    std::string_view note;
+    std::span<const std::string_view> keywords;
+    std::span<const std::string_view> others;  // note, text, parameters, folder, contact, e-mail
+    std::int32_t itemType = 0;
+};
+
 // Reuses its buffers across items: one matcher per search, not per item.
 class ItemMatcher {
 public:
@@ -24,12 +38,12 @@ public:
     // The rank of the item, or -1 when a word of the query occurs in none of its fields. An empty
     // query matches nothing.
     int rank(const LinkItem& item);
+    int rank(const ItemTexts& item);
 
 private:
-    int placeOf(const LinkItem& item, const FindWord& word);
-    bool inOtherFields(const LinkItem& item, const std::string& word);
-    bool inKeywords(const LinkItem& item, const std::string& word);
-    bool inTypeCaption(const LinkItem& item, const std::string& word);
+    int placeOf(const ItemTexts& item, const FindWord& word);
+    bool inAny(std::span<const std::string_view> texts, const std::string& word);
+    bool inTypeCaption(std::int32_t itemType, const std::string& word);
 
     const FindQuery& query_;
     std::string scratch_;

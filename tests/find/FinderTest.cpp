@@ -127,6 +127,29 @@ TEST(FindRanking, CollapsedAndHiddenItemsAreFoundAndAChangeIsFoundAtOnce) {
     EXPECT_THAT(finder.find("godbolt").items, ElementsAre(added, c.compiler, c.editor));
 }
 
+TEST(FindRanking, EditsMovesAndManyChangesAtOnceAreFoundAtTheNextFind) {
+    Collection c;
+    const Finder finder(c.outline);
+    EXPECT_THAT(finder.find("kestrel").items, IsEmpty());
+    c.shopping->data.Keyword1 = "Kestrel";  // one record changed
+    c.outline.recordChanged(c.shopping);
+    EXPECT_THAT(finder.find("tag:kestrel").items, ElementsAre(c.shopping));
+    c.outline.moveNode(c.shopping, c.work, AttachMode::Before);  // document order changed
+    c.cafe->data.Note = "kestrel";
+    c.outline.recordChanged(c.cafe);
+    EXPECT_THAT(finder.find("kestrel").items, ElementsAre(c.shopping, c.cafe));
+    std::vector<Node*> all;
+    c.outline.forEach([&](Node* n) { all.push_back(n); });
+    for (int round = 0; round < 20; ++round)  // more changes than are worth folding one by one
+        for (Node* n : all) {
+            n->data.Contact = "Kestrel " + std::to_string(round);
+            c.outline.recordChanged(n);
+        }
+    EXPECT_EQ(finder.find("kestrel 19").total, all.size());
+    EXPECT_EQ(finder.find("kestrel 18").total, 0u);
+    EXPECT_GT(finder.indexBytes(), 0u);
+}
+
 struct RecentLaunches : LaunchFixture {
     Node* one = add(outline, nullptr, ItemType::Url, "Radio One", "https://one.example");
     Node* two = add(outline, nullptr, ItemType::Url, "Radio Two", "https://two.example");
@@ -192,6 +215,34 @@ TEST(FoldedText, LowerCaseWithoutAccentsInUtf8AndWindows1252) {
     };
     for (const auto& [stored, folded] : cases)
         EXPECT_EQ(foldedText(stored), folded) << stored;
+}
+
+TEST(FoldedText, FindsWordsBeforeAndAfterAccentsInLongTexts) {
+    const std::string prefix = "A long prefix, longer than one block: ";
+    const struct {
+        std::string text;
+        const char* word;
+        bool found, atStart, atWordStart;
+    } cases[] = {
+        {prefix + "Z\xC3\xBCrich", "zurich", true, false, true},
+        {prefix + "Z\xFCrich", "zurich", true, false, true},             // Windows-1252
+        {"Z\xC3\xBCrich " + prefix, "prefix", true, false, true},       // after an accent
+        {prefix + "M\xC3\xBCnchen", "block", true, false, true},         // before one
+        {prefix + "ending", "nding", true, false, false},
+        {prefix + "ending", "ENDING", false, false, false},               // needles are folded first
+        {prefix + "LONGER", "longer", true, false, true},
+        {prefix, "a long", true, true, true},
+        {prefix, "prefix,x", false, false, false},
+        {std::string(100, 'a') + "b", "aab", true, false, false},
+    };
+    std::string scratch;
+    for (const auto& c : cases) {
+        const FoldedHit hit = findFolded(c.text, c.word, scratch);
+        EXPECT_EQ(hit.found, c.found) << c.text << " / " << c.word;
+        EXPECT_EQ(hit.atStart, c.atStart) << c.text << " / " << c.word;
+        EXPECT_EQ(hit.atWordStart, c.atWordStart) << c.text << " / " << c.word;
+        EXPECT_EQ(containsFolded(c.text, c.word, scratch), c.found) << c.text << " / " << c.word;
+    }
 }
 
 } // namespace

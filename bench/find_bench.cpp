@@ -1,6 +1,7 @@
 // The find bar and the quick launcher over 100 000 and 1 000 000 items: one key typed (the search
 // over every field of every item and the list's update and repaint), the search alone, and the quick
 // launcher's box shown. Runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+#include "MemoryProbe.h"
 #include "SampleCollection.h"
 #include "find/Finder.h"
 #include "ui/FindBar.h"
@@ -20,14 +21,20 @@ namespace {
 // A sample outline with a finder and a shown find bar, made once per size.
 struct Searched {
     explicit Searched(int items) {
-        buildSampleCollection(outline, items);
+        {
+            MemoryProbe probe;
+            buildSampleCollection(outline, items);
+            collectionBytes = static_cast<double>(probe.residentGrowth());
+        }
         finder = std::make_unique<Finder>(outline);
+        finder->find("x");  // the index is made by the first search
         bar = std::make_unique<FindBar>(*finder, FindBar::Actions{[](Node*) {}, [](Node*) {}, [] {}});
         bar->resize(800, 240);
         bar->open();
         QCoreApplication::processEvents();
     }
     Outline outline;
+    double collectionBytes = 0;
     std::unique_ptr<Finder> finder;
     std::unique_ptr<FindBar> bar;
 };
@@ -54,7 +61,9 @@ void typing(benchmark::State& state, std::string query) {
         found += static_cast<std::size_t>(s.bar->list()->count());
     }
     benchmark::DoNotOptimize(found);
-    state.counters["items"] = static_cast<double>(state.range(0));
+    const double items = static_cast<double>(state.range(0));
+    state.counters["collection_bytes_per_item"] = s.collectionBytes / items;
+    state.counters["index_bytes_per_item"] = static_cast<double>(s.finder->indexBytes()) / items;
 }
 
 // The search alone, without the list.
@@ -64,6 +73,17 @@ void searchOnly(benchmark::State& state, std::string query) {
     for (auto _ : state)
         total += s.finder->find(query).total;
     state.counters["matches"] = static_cast<double>(s.finder->find(query).total);
+}
+
+// The first search after a change of structure, which folds every item again.
+void firstSearchAfterInsert(benchmark::State& state) {
+    Searched& s = searched(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.outline.deleteNode(s.outline.addChild(nullptr));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(s.finder->find("river").total);
+    }
 }
 
 // The quick launcher's box from its key to shown and painted (the box made before, as the window
@@ -96,6 +116,7 @@ void registerAll() {
             benchmark::RegisterBenchmark((std::string("FindSearchOnly/") + name).c_str(), searchOnly, std::string(query))
                 ->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
         }
+        benchmark::RegisterBenchmark("FindAfterInsert", firstSearchAfterInsert)->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
         benchmark::RegisterBenchmark("QuickLauncherShown", launcherShown)->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
     }
 }

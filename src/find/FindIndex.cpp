@@ -63,6 +63,11 @@ void FindIndex::rebuild() {
     unusedText_ = 0;
     changed_.clear();
     outline_.forEach([this](Node* node) { entries_.push_back(fold(node)); });
+    // The index may cost at most a small share of the collection's own memory: no growth margin kept.
+    if (entries_.capacity() > entries_.size() + entries_.size() / 4)
+        entries_.shrink_to_fit();
+    if (text_.capacity() > text_.size() + text_.size() / 4)
+        text_.shrink_to_fit();
     stale_ = false;
 }
 

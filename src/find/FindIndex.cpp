@@ -9,6 +9,9 @@ namespace {
 
 // More changed records than this at once are cheaper to fold all again.
 constexpr std::size_t kMostRefolded = 64;
+// Each change of structure followed costs a pass over the entries; past this many the next search
+// folds everything instead.
+constexpr int kMostStructureChanges = 8;
 
 void appendJoined(std::string& out, std::initializer_list<std::string_view> fields) {
     bool first = true;
@@ -34,6 +37,99 @@ void FindIndex::recordChanged(Node* node) {
     changed_.push_back(node);
     if (changed_.size() > kMostRefolded)
         stale_ = true;
+}
+
+std::size_t FindIndex::indexOf(const Node* node) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].node == node)
+            return i;
+    return entries_.size();
+}
+
+std::size_t FindIndex::positionAfterPrevious(const Node* node) const {
+    const Node* before = outline_.previous(node);
+    return before ? indexOf(before) + 1 : 0;
+}
+
+std::size_t FindIndex::subtreeSize(Node* node) const {
+    std::size_t count = 0;
+    outline_.forEachInSubtree(node, [&count](const Node*) { ++count; });
+    return count;
+}
+
+bool FindIndex::follow() {
+    if (stale_)
+        return false;
+    if (++structureChanges_ > kMostStructureChanges) {
+        stale_ = true;
+        moving_.clear();
+        return false;
+    }
+    return true;
+}
+
+void FindIndex::nodesInserted(Node* parent, int first, int last) {
+    for (int row = first; row <= last && follow(); ++row) {
+        Node* inserted = parent->child(row);
+        const std::size_t at = positionAfterPrevious(inserted);
+        if (at > entries_.size()) {
+            stale_ = true;
+            return;
+        }
+        // Folded at the next update: whoever inserted the node fills its record only now.
+        std::vector<Entry> added;
+        outline_.forEachInSubtree(inserted, [&](Node* n) {
+            added.push_back(Entry{n, 0, 0, 0, 0, 0, 0, 0});
+            changed_.push_back(n);
+        });
+        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
+        if (changed_.size() > kMostRefolded)
+            stale_ = true;
+    }
+}
+
+void FindIndex::nodesAboutToBeRemoved(Node* parent, int first, int last) {
+    for (int row = first; row <= last && follow(); ++row) {
+        Node* removed = parent->child(row);
+        const std::size_t at = indexOf(removed);
+        const std::size_t count = subtreeSize(removed);
+        if (at + count > entries_.size()) {
+            stale_ = true;
+            return;
+        }
+        const auto begin = entries_.begin() + static_cast<std::ptrdiff_t>(at);
+        for (auto e = begin; e != begin + static_cast<std::ptrdiff_t>(count); ++e)
+            unusedText_ += e->end - e->start;
+        entries_.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
+    }
+}
+
+void FindIndex::nodeAboutToBeMoved(Node* node, Node*, int) {
+    if (!follow())
+        return;
+    const std::size_t at = indexOf(node);
+    const std::size_t count = subtreeSize(node);
+    if (at + count > entries_.size()) {
+        stale_ = true;
+        return;
+    }
+    const auto begin = entries_.begin() + static_cast<std::ptrdiff_t>(at);
+    moving_.assign(begin, begin + static_cast<std::ptrdiff_t>(count));
+    entries_.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
+}
+
+void FindIndex::nodeMoved(Node* node) {
+    if (stale_ || moving_.empty() || moving_.front().node != node) {
+        stale_ = true;
+        return;
+    }
+    const std::size_t at = positionAfterPrevious(node);
+    if (at > entries_.size()) {
+        stale_ = true;
+        return;
+    }
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), moving_.begin(), moving_.end());
+    moving_.clear();
 }
 
 FindIndex::Entry FindIndex::fold(Node* node) {
@@ -62,6 +158,8 @@ void FindIndex::rebuild() {
     text_.clear();
     unusedText_ = 0;
     changed_.clear();
+    moving_.clear();
+    structureChanges_ = 0;
     outline_.forEach([this](Node* node) { entries_.push_back(fold(node)); });
     // The index may cost at most a small share of the collection's own memory: no growth margin kept.
     if (entries_.capacity() > entries_.size() + entries_.size() / 4)
@@ -78,6 +176,7 @@ void FindIndex::update() {
         rebuild();
         return;
     }
+    structureChanges_ = 0;
     if (changed_.empty())
         return;
     std::sort(changed_.begin(), changed_.end());

@@ -1,8 +1,9 @@
 // The folded texts (FoldedText.h) of every item of an outline, in document order, in one buffer: a
 // search reads them from there instead of from the items themselves, which lie far apart in memory.
-// It follows the outline's change stream: an item whose record changed is folded again before the
-// next search, and a change of structure (insert, remove, move, reset) makes the next search fold
-// everything anew. So a search never sees a stale text.
+// It follows the outline's change stream: an item whose record changed, or that was inserted, is
+// folded again before the next search; a removed or moved item's texts go or move with it. Many
+// changes at once (and a reset) make the next search fold everything anew, which costs about what
+// one search over the items themselves costs. So a search never sees a stale text.
 #pragma once
 
 #include "collection/Outline.h"
@@ -39,9 +40,17 @@ private:
     void rebuild();
     Entry fold(Node* node);
 
-    void nodesInserted(Node*, int, int) override { stale_ = true; }
-    void nodesAboutToBeRemoved(Node*, int, int) override { stale_ = true; }
-    void nodeMoved(Node*) override { stale_ = true; }
+    // The position of a node's entry, or of the entry after the one of the node before it.
+    std::size_t indexOf(const Node* node) const;
+    std::size_t positionAfterPrevious(const Node* node) const;
+    std::size_t subtreeSize(Node* node) const;
+    // Counts a change of structure; false (and the index stale) once there were too many to follow.
+    bool follow();
+
+    void nodesInserted(Node* parent, int first, int last) override;
+    void nodesAboutToBeRemoved(Node* parent, int first, int last) override;
+    void nodeAboutToBeMoved(Node* node, Node* newParent, int destinationRow) override;
+    void nodeMoved(Node* node) override;
     void recordChanged(Node* node) override;
     void aboutToReset() override { stale_ = true; }
     void reset() override { stale_ = true; }
@@ -50,6 +59,8 @@ private:
     std::vector<Entry> entries_;
     std::string text_;
     std::size_t unusedText_ = 0;     // bytes of texts folded again, left behind in the buffer
-    std::vector<Node*> changed_;     // records changed since the last update
+    std::vector<Node*> changed_;     // records changed or inserted since the last update
+    std::vector<Entry> moving_;      // the entries of a subtree between about-to-move and moved
+    int structureChanges_ = 0;       // since the last update
     bool stale_ = true;
 };

@@ -27,7 +27,7 @@ struct Searched {
             collectionBytes = static_cast<double>(probe.residentGrowth());
         }
         finder = std::make_unique<Finder>(outline);
-        finder->find("x");  // the index is made by the first search
+        finder->find("x"); // the index is made by the first search
         bar = std::make_unique<FindBar>(*finder, FindBar::Actions{[](Node*) {}, [](Node*) {}, [] {}});
         bar->resize(800, 240);
         bar->open();
@@ -75,14 +75,25 @@ void searchOnly(benchmark::State& state, std::string query) {
     state.counters["matches"] = static_cast<double>(s.finder->find(query).total);
 }
 
-// The first search after a change of structure, which folds every item again.
-void firstSearchAfterInsert(benchmark::State& state) {
+// An item inserted and one deleted (each followed by the index in place), then the next search;
+// with `burst`, more changes at once than the index follows, so that the search folds every item.
+void searchAfterChanges(benchmark::State& state, int changes) {
     Searched& s = searched(static_cast<int>(state.range(0)));
+    Node* middle = s.outline.first();
+    for (int i = 0; i < 1000 && middle; ++i)
+        middle = s.outline.next(middle);
     for (auto _ : state) {
-        state.PauseTiming();
-        s.outline.deleteNode(s.outline.addChild(nullptr));
-        state.ResumeTiming();
+        for (int i = 0; i < changes; ++i) {
+            Node* added = s.outline.insertNode(middle, AttachMode::After);
+            added->data.Name = "Kestrel river " + std::to_string(i);
+            s.outline.deleteNode(s.outline.insertNode(middle, AttachMode::Before));
+        }
         benchmark::DoNotOptimize(s.finder->find("river").total);
+        state.PauseTiming();
+        for (int i = 0; i < changes; ++i)
+            s.outline.deleteNode(s.outline.next(middle));
+        s.finder->find("river");
+        state.ResumeTiming();
     }
 }
 
@@ -106,18 +117,33 @@ void registerAll() {
     // Queries of the sample's words: a common word, a rare one typed out, two words, an address part,
     // and one that matches nothing (every item looked at in full).
     const std::pair<const char*, const char*> queries[] = {
-        {"common_word", "river"}, {"two_words", "kernel guide"}, {"address", "wiki.example"},
+        {"common_word", "river"},         {"two_words", "kernel guide"}, {"address", "wiki.example"},
         {"field_prefix", "url:moorland"}, {"no_match", "zzqx"},
     };
     for (int items : {100000, 1000000}) {
         for (const auto& [name, query] : queries) {
             benchmark::RegisterBenchmark((std::string("FindKey/") + name).c_str(), typing, std::string(query))
-                ->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
-            benchmark::RegisterBenchmark((std::string("FindSearchOnly/") + name).c_str(), searchOnly, std::string(query))
-                ->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
+                ->Arg(items)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+            benchmark::RegisterBenchmark((std::string("FindSearchOnly/") + name).c_str(), searchOnly,
+                                         std::string(query))
+                ->Arg(items)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
         }
-        benchmark::RegisterBenchmark("FindAfterInsert", firstSearchAfterInsert)->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("QuickLauncherShown", launcherShown)->Arg(items)->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark("FindAfterInsertAndDelete", searchAfterChanges, 1)
+            ->Arg(items)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark("FindAfterBurstOfChanges", searchAfterChanges, 10)
+            ->Arg(items)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark("QuickLauncherShown", launcherShown)
+            ->Arg(items)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
 }
 

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string_view query = parts[0];
     finder.find(query, {3, true});
-    if (Node* first = outline.first()) {  // a record changed after the index was made
+    if (Node* first = outline.first()) { // a record changed after the index was made
         first->data.Note = std::string(query);
         outline.recordChanged(first);
         if (Node* item = finder.find(query).items.empty() ? nullptr : first)

@@ -18,9 +18,8 @@ QWidget* TForm1::buildFindBar(QWidget* parent) {
 }
 
 void TForm1::setUpQuickLauncher() {
-    quickLauncher_ = std::make_unique<QuickLauncherBox>(finder_, [this](Node* item) {
-        launchFoundItem(launcher_, finder_, item);
-    });
+    quickLauncher_ =
+        std::make_unique<QuickLauncherBox>(finder_, [this](Node* item) { launchFoundItem(launcher_, finder_, item); });
     askLauncherKey_ = [this](const std::string& current) { return QuickLauncherKeyDialog::ask(this, current); };
 }
 
@@ -29,9 +28,13 @@ void TForm1::showFoundItem(Node* item) {
     linksTreeView_->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::showQuickLauncher() { quickLauncher_->open(); }
+void TForm1::showQuickLauncher() {
+    quickLauncher_->open();
+}
 
-void TForm1::Find1Click() { findBar_->open(); }
+void TForm1::Find1Click() {
+    findBar_->open();
+}
 
 void TForm1::QuickLauncherKey1Click() {
     if (const auto text = askLauncherKey_(launcherKey_.text()))

@@ -19,7 +19,7 @@ void appendJoined(std::string& out, std::initializer_list<std::string_view> fiel
         if (field.empty())
             continue;
         if (!first)
-            out += '\n';  // no word holds a line break, so no word runs from one field into the next
+            out += '\n'; // no word holds a line break, so no word runs from one field into the next
         appendFolded(out, field);
         first = false;
     }
@@ -27,9 +27,13 @@ void appendJoined(std::string& out, std::initializer_list<std::string_view> fiel
 
 } // namespace
 
-FindIndex::FindIndex(Outline& outline) : outline_(outline) { outline_.addListener(this); }
+FindIndex::FindIndex(Outline& outline) : outline_(outline) {
+    outline_.addListener(this);
+}
 
-FindIndex::~FindIndex() { outline_.removeListener(this); }
+FindIndex::~FindIndex() {
+    outline_.removeListener(this);
+}
 
 void FindIndex::recordChanged(Node* node) {
     if (stale_)
@@ -193,14 +197,14 @@ void FindIndex::update() {
 ItemTexts FindIndex::texts(std::size_t i, std::string_view (&views)[2]) const {
     const Entry& e = entries_[i];
     const char* t = text_.data();
-    views[0] = std::string_view(t + e.urlEnd, e.othersEnd - e.urlEnd);  // the note and the other fields
+    views[0] = std::string_view(t + e.urlEnd, e.othersEnd - e.urlEnd); // the note and the other fields
     views[1] = std::string_view(t + e.othersEnd, e.end - e.othersEnd);
-    return ItemTexts{std::string_view(t + e.start, e.nameEnd - e.start),
-                     std::string_view(t + e.nameEnd, e.urlEnd - e.nameEnd),
-                     std::string_view(t + e.urlEnd, e.noteEnd - e.urlEnd),
-                     std::span<const std::string_view>(&views[1], 1),
-                     std::span<const std::string_view>(&views[0], 1),
-                     e.itemType};
+    return ItemTexts{
+        std::string_view(t + e.start, e.nameEnd - e.start),   std::string_view(t + e.nameEnd, e.urlEnd - e.nameEnd),
+        std::string_view(t + e.urlEnd, e.noteEnd - e.urlEnd), std::span<const std::string_view>(&views[1], 1),
+        std::span<const std::string_view>(&views[0], 1),      e.itemType};
 }
 
-std::size_t FindIndex::bytes() const { return entries_.capacity() * sizeof(Entry) + text_.capacity(); }
+std::size_t FindIndex::bytes() const {
+    return entries_.capacity() * sizeof(Entry) + text_.capacity();
+}

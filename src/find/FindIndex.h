@@ -33,8 +33,8 @@ public:
 private:
     struct Entry {
         Node* node;
-        std::uint32_t start, nameEnd, urlEnd, noteEnd, othersEnd, end;  // keywords from othersEnd to end
-        std::int32_t itemType;  // here too: a search should not have to touch the item
+        std::uint32_t start, nameEnd, urlEnd, noteEnd, othersEnd, end; // keywords from othersEnd to end
+        std::int32_t itemType; // here too: a search should not have to touch the item
     };
 
     void rebuild();
@@ -58,9 +58,9 @@ private:
     Outline& outline_;
     std::vector<Entry> entries_;
     std::string text_;
-    std::size_t unusedText_ = 0;     // bytes of texts folded again, left behind in the buffer
-    std::vector<Node*> changed_;     // records changed or inserted since the last update
-    std::vector<Entry> moving_;      // the entries of a subtree between about-to-move and moved
-    int structureChanges_ = 0;       // since the last update
+    std::size_t unusedText_ = 0; // bytes of texts folded again, left behind in the buffer
+    std::vector<Node*> changed_; // records changed or inserted since the last update
+    std::vector<Entry> moving_;  // the entries of a subtree between about-to-move and moved
+    int structureChanges_ = 0;   // since the last update
     bool stale_ = true;
 };

@@ -8,7 +8,7 @@ constexpr struct {
     std::string_view prefix;
     FindField field;
 } kPrefixes[] = {
-    {"name:", FindField::Name}, {"url:", FindField::Url}, {"note:", FindField::Note},
+    {"name:", FindField::Name}, {"url:", FindField::Url},   {"note:", FindField::Note},
     {"tag:", FindField::Tag},   {"type:", FindField::Type},
 };
 

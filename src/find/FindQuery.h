@@ -11,7 +11,7 @@ enum class FindField { Any, Name, Url, Note, Tag, Type };
 
 struct FindWord {
     FindField field = FindField::Any;
-    std::string text;  // folded (FoldedText.h)
+    std::string text; // folded (FoldedText.h)
 
     bool operator==(const FindWord&) const = default;
 };

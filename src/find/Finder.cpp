@@ -10,9 +10,9 @@ namespace {
 
 struct Candidate {
     int rank;
-    std::int64_t stamp;     // 0 unless recent items come first
-    std::uint64_t launch;   // this run's launch order, 0 for none
-    std::size_t ordinal;    // document order
+    std::int64_t stamp;   // 0 unless recent items come first
+    std::uint64_t launch; // this run's launch order, 0 for none
+    std::size_t ordinal;  // document order
     Node* node;
 };
 
@@ -33,7 +33,9 @@ Finder::Finder(Outline& outline, DateOrder dateOrder) : outline_(outline), index
     outline_.addListener(this);
 }
 
-Finder::~Finder() { outline_.removeListener(this); }
+Finder::~Finder() {
+    outline_.removeListener(this);
+}
 
 FindResult Finder::find(std::string_view typed, const FindOptions& options) const {
     FindResult result;

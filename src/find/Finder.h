@@ -14,13 +14,13 @@
 #include <vector>
 
 struct FindOptions {
-    std::size_t limit = 200;   // the most items the result holds
-    bool recentFirst = false;  // among equal ranks, the most recently launched first
+    std::size_t limit = 200;  // the most items the result holds
+    bool recentFirst = false; // among equal ranks, the most recently launched first
 };
 
 struct FindResult {
-    std::vector<Node*> items;  // the best matches, best first
-    std::size_t total = 0;     // how many items match in all
+    std::vector<Node*> items; // the best matches, best first
+    std::size_t total = 0;    // how many items match in all
     std::uint64_t generation = 0;
 };
 
@@ -50,9 +50,9 @@ private:
     void aboutToReset() override;
 
     Outline& outline_;
-    mutable FindIndex index_;  // brought up to date by each find
+    mutable FindIndex index_; // brought up to date by each find
     DateOrder dateOrder_;
-    std::unordered_map<const Node*, std::uint64_t> launches_;  // this run's launches, by order
+    std::unordered_map<const Node*, std::uint64_t> launches_; // this run's launches, by order
     std::uint64_t launchCount_ = 0;
     std::uint64_t generation_ = 0;
 };

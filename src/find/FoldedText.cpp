@@ -20,24 +20,25 @@ constexpr std::array<char, 256> makeLowerTable() {
 }
 constexpr std::array<char, 256> kLower = makeLowerTable();
 
-char lower(char c) { return kLower[static_cast<std::uint8_t>(c)]; }
+char lower(char c) {
+    return kLower[static_cast<std::uint8_t>(c)];
+}
 
 // The base letters of U+00C0..U+017F, lower case; "" keeps the character, one or two letters replace
 // it (ß -> ss, æ -> ae, œ -> oe).
 constexpr const char* kLatin1[64] = {
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",  // C0
-    "d", "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "th", "ss", // D0
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",  // E0
-    "d", "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "th", "y",  // F0
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  // C0
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss", // D0
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  // E0
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",  // F0
 };
 constexpr struct {
     char32_t last;
     const char* base;
 } kLatinExtendedA[] = {
-    {0x105, "a"}, {0x10D, "c"}, {0x111, "d"}, {0x11B, "e"}, {0x123, "g"},  {0x127, "h"}, {0x131, "i"},
-    {0x133, "ij"}, {0x135, "j"}, {0x138, "k"}, {0x142, "l"}, {0x14B, "n"}, {0x151, "o"}, {0x153, "oe"},
-    {0x159, "r"}, {0x161, "s"}, {0x167, "t"}, {0x173, "u"}, {0x175, "w"},  {0x178, "y"}, {0x17E, "z"},
-    {0x17F, "s"},
+    {0x105, "a"}, {0x10D, "c"}, {0x111, "d"}, {0x11B, "e"}, {0x123, "g"}, {0x127, "h"},  {0x131, "i"}, {0x133, "ij"},
+    {0x135, "j"}, {0x138, "k"}, {0x142, "l"}, {0x14B, "n"}, {0x151, "o"}, {0x153, "oe"}, {0x159, "r"}, {0x161, "s"},
+    {0x167, "t"}, {0x173, "u"}, {0x175, "w"}, {0x178, "y"}, {0x17E, "z"}, {0x17F, "s"},
 };
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -72,7 +73,7 @@ void appendFoldedCodePoint(std::string& out, char32_t cp) {
     } else if (cp >= 0x300 && cp <= 0x36F) {
         // A combining accent of a decomposed letter: dropped, as the accents of composed ones are.
     } else if ((cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) || (cp >= 0x410 && cp <= 0x42F)) {
-        appendUtf8(out, cp + 0x20);  // Greek and Cyrillic capitals
+        appendUtf8(out, cp + 0x20); // Greek and Cyrillic capitals
     } else if (cp >= 0x400 && cp <= 0x40F) {
         appendUtf8(out, cp + 0x50);
     } else {
@@ -112,9 +113,10 @@ template <class Visit> void forEachOccurrence(std::string_view hay, std::string_
     const char first = needle.front();
     const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - 32) : first;
     const char* const begin = hay.data();
-    const char* const end = begin + (hay.size() - needle.size() + 1);  // past the last possible start
+    const char* const end = begin + (hay.size() - needle.size() + 1); // past the last possible start
     auto next = [end](const char* from, char c) {
-        return from < end ? static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(end - from))) : nullptr;
+        return from < end ? static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(end - from)))
+                          : nullptr;
     };
     const char* lowerAt = next(begin, first);
     const char* upperAt = firstUpper == first ? nullptr : next(begin, firstUpper);
@@ -164,7 +166,7 @@ template <class Visit> Scan forEachAsciiOccurrence(std::string_view hay, std::st
         if (_mm_movemask_epi8(block) != 0)
             return Scan::NotAscii;
         if (n < needle.size() || i > lastStart)
-            continue;  // only the ASCII check is left
+            continue; // only the ASCII check is left
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i + secondOffset));
         const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(block, caseBit), wanted),
                                            _mm_cmpeq_epi8(_mm_or_si128(next, secondCaseBit), wantedSecond));
@@ -190,8 +192,8 @@ template <class Visit> Scan forEachAsciiOccurrence(std::string_view hay, std::st
 
 // Every occurrence of the folded needle in the folded form of bytes, in order, until `visit` answers
 // true; `visit` gets the text searched (the bytes, or their folded form in `scratch`) and the position.
-template <class Visit> void forEachFoldedOccurrence(std::string_view bytes, std::string_view needle,
-                                                    std::string& scratch, Visit&& visit) {
+template <class Visit>
+void forEachFoldedOccurrence(std::string_view bytes, std::string_view needle, std::string& scratch, Visit&& visit) {
     if (isAscii(needle) &&
         forEachAsciiOccurrence(bytes, needle, [&](std::size_t at) { return visit(bytes, at); }) == Scan::Done)
         return;
@@ -225,7 +227,7 @@ void appendFolded(std::string& out, std::string_view bytes) {
     } else if (isValidUtf8(bytes)) {
         appendFoldedUtf8(out, bytes);
     } else {
-        appendFoldedUtf8(out, displayText(bytes));  // Windows-1252, decoded as the program shows it
+        appendFoldedUtf8(out, displayText(bytes)); // Windows-1252, decoded as the program shows it
     }
 }
 
@@ -246,7 +248,7 @@ FoldedHit findFolded(std::string_view bytes, std::string_view needle, std::strin
             hit.atStart = at == 0;
         }
         hit.atWordStart = at == 0 || !isWordByte(hay[at - 1]) || !isWordByte(needle.front());
-        return hit.atWordStart;  // nothing better is to come
+        return hit.atWordStart; // nothing better is to come
     });
     return hit;
 }

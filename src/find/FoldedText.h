@@ -19,8 +19,8 @@ bool isAscii(std::string_view bytes);
 // there; `scratch` holds the folded form when the bytes are not plain ASCII.
 struct FoldedHit {
     bool found = false;
-    bool atStart = false;      // at the very beginning
-    bool atWordStart = false;  // at the beginning of a word (the first such occurrence counts)
+    bool atStart = false;     // at the very beginning
+    bool atWordStart = false; // at the beginning of a word (the first such occurrence counts)
 };
 FoldedHit findFolded(std::string_view bytes, std::string_view needle, std::string& scratch);
 // Only whether `needle` (folded) occurs, which needs no word boundaries.

@@ -17,8 +17,8 @@ int ItemMatcher::rank(const LinkItem& item) {
     const std::string_view keywords[] = {std::string_view(item.Keyword1), std::string_view(item.Keyword2),
                                          std::string_view(item.Keyword3), std::string_view(item.Keyword4),
                                          std::string_view(item.Keyword5)};
-    const std::string_view others[] = {std::string_view(item.Note),   std::string_view(item.Text),
-                                       std::string_view(item.Params), std::string_view(item.Dir),
+    const std::string_view others[] = {std::string_view(item.Note),    std::string_view(item.Text),
+                                       std::string_view(item.Params),  std::string_view(item.Dir),
                                        std::string_view(item.Contact), std::string_view(item.Email)};
     return rank(ItemTexts{std::string_view(item.Name), std::string_view(item.URL), std::string_view(item.Note),
                           keywords, others, item.ItemType});

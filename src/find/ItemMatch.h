@@ -12,11 +12,11 @@
 
 // Where a word was found, best first; an item's rank is the sum over its words.
 namespace MatchPlace {
-inline constexpr int NameStart = 0;      // the name starts with the word
-inline constexpr int NameWordStart = 1;  // a word of the name starts with it
-inline constexpr int InName = 2;         // elsewhere in the name
-inline constexpr int Address = 3;        // the address (URL)
-inline constexpr int OtherField = 4;     // text, note, parameters, folder, keywords, contact, e-mail, type
+inline constexpr int NameStart = 0;     // the name starts with the word
+inline constexpr int NameWordStart = 1; // a word of the name starts with it
+inline constexpr int InName = 2;        // elsewhere in the name
+inline constexpr int Address = 3;       // the address (URL)
+inline constexpr int OtherField = 4;    // text, note, parameters, folder, keywords, contact, e-mail, type
 } // namespace MatchPlace
 
 // The texts of one item that a query looks at: stored bytes, or their folded form (FoldedText.h),
@@ -26,7 +26,7 @@ struct ItemTexts {
     std::string_view url;
     std::string_view note;
     std::span<const std::string_view> keywords;
-    std::span<const std::string_view> others;  // note, text, parameters, folder, contact, e-mail
+    std::span<const std::string_view> others; // note, text, parameters, folder, contact, e-mail
     std::int32_t itemType = 0;
 };
 

@@ -40,7 +40,7 @@ DateOrder localeDateOrder() {
             return DateOrder::DayMonthYear;
         }
     } catch (const std::runtime_error&) {
-        return DateOrder::DayMonthYear;  // a locale named in the environment but not installed
+        return DateOrder::DayMonthYear; // a locale named in the environment but not installed
     }
 }
 
@@ -71,7 +71,7 @@ std::int64_t accessStamp(std::string_view accessInfo, DateOrder order) {
         break;
     }
     if (year < 100)
-        year += 2000;  // a two-digit year
+        year += 2000; // a two-digit year
     if (year > 9999 || month < 1 || month > 12 || day < 1 || day > 31 || time[0] > 23 || time[1] > 59)
         return 0;
     return (((year * 100 + month) * 100 + day) * 100 + time[0]) * 100 + time[1];

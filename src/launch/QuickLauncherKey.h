@@ -11,7 +11,7 @@
 #include <string>
 
 inline constexpr const char* kQuickLauncherKeyName = "QuickLauncher/Key";
-inline constexpr HotKeyValue kDefaultQuickLauncherKey = kHotKeyCtrl | kHotKeyAlt | 0x20;  // Ctrl+Alt+Space
+inline constexpr HotKeyValue kDefaultQuickLauncherKey = kHotKeyCtrl | kHotKeyAlt | 0x20; // Ctrl+Alt+Space
 
 // The error for a text that names no key combination.
 std::string notAKeyCombination(const std::string& text);

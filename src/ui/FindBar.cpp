@@ -71,10 +71,12 @@ void FindBar::refresh() {
 Node* FindBar::chosen() {
     const int row = list_->currentIndex();
     if (!finder_.isCurrent(result_)) {
-        refresh();  // an item left the outline since the list was made: the list as it is now
+        refresh(); // an item left the outline since the list was made: the list as it is now
         return nullptr;
     }
-    return row >= 0 && static_cast<std::size_t>(row) < result_.items.size() ? result_.items[static_cast<std::size_t>(row)] : nullptr;
+    return row >= 0 && static_cast<std::size_t>(row) < result_.items.size()
+               ? result_.items[static_cast<std::size_t>(row)]
+               : nullptr;
 }
 
 void FindBar::close() {
@@ -90,7 +92,7 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event) {
     if (key == FindKey::None)
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();  // the box's key, not the window's shortcut
+        event->accept(); // the box's key, not the window's shortcut
         return true;
     }
     switch (key) {

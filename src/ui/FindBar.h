@@ -19,9 +19,9 @@ public:
     static constexpr std::size_t kMostShown = 200;
 
     struct Actions {
-        std::function<void(Node*)> show;    // Enter: focus the item in the outline
-        std::function<void(Node*)> launch;  // Ctrl+Enter
-        std::function<void()> closed;       // Esc: the keyboard goes back to the outline
+        std::function<void(Node*)> show;   // Enter: focus the item in the outline
+        std::function<void(Node*)> launch; // Ctrl+Enter
+        std::function<void()> closed;      // Esc: the keyboard goes back to the outline
     };
 
     FindBar(Finder& finder, Actions actions, QWidget* parent = nullptr);

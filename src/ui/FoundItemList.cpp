@@ -33,7 +33,7 @@ FoundItemList::FoundItemList(QWidget* parent) : QListWidget(parent) {
     setIconSize(QSize(ItemTypeImages::kSize, ItemTypeImages::kSize));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setFocusPolicy(Qt::NoFocus);  // the keyboard stays in the box above; Up and Down move the list
+    setFocusPolicy(Qt::NoFocus); // the keyboard stays in the box above; Up and Down move the list
 }
 
 void FoundItemList::showResult(const Outline& outline, const FindResult& result) {

@@ -13,7 +13,7 @@ QuickLauncherBox::QuickLauncherBox(Finder& finder, std::function<void(Node*)> la
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), finder_(finder),
       launch_(std::move(launch)) {
     setObjectName("QuickLauncher");
-    setWindowTitle("Quick Launcher");  // the desktop adds " — Wendelmoor"
+    setWindowTitle("Quick Launcher"); // the desktop adds " — Wendelmoor"
     setAttribute(Qt::WA_ShowWithoutActivating, false);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
@@ -56,7 +56,7 @@ void QuickLauncherBox::refresh() {
 
 bool QuickLauncherBox::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate && isVisible())
-        hide();  // another window took the focus
+        hide(); // another window took the focus
     return QWidget::event(event);
 }
 
@@ -78,14 +78,14 @@ bool QuickLauncherBox::eventFilter(QObject* watched, QEvent* event) {
     case FindKey::Enter:
     case FindKey::CtrlEnter: {
         if (!finder_.isCurrent(result_)) {
-            refresh();  // an item left the outline since the list was made
+            refresh(); // an item left the outline since the list was made
             break;
         }
         const int row = list_->currentIndex();
         if (row < 0)
             break;
         Node* item = result_.items[static_cast<std::size_t>(row)];
-        hide();  // first: a launch may show a message, which should not sit under the box
+        hide(); // first: a launch may show a message, which should not sit under the box
         launch_(item);
         break;
     }

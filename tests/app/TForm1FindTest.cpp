@@ -53,9 +53,7 @@ struct FindWindow : ::testing::Test, WindowUnderTest {
         t.clear();
         build(t, {"Work", "  Tools", "    Compiler Explorer", "    Z\xC3\xBCrich Wiki", "Shopping", "Radio One",
                   "Radio Two"});
-        t.forEach([](Node* n) {
-            n->data.ItemType = n->childCount() ? ItemType::Group : ItemType::Url;
-        });
+        t.forEach([](Node* n) { n->data.ItemType = n->childCount() ? ItemType::Group : ItemType::Url; });
         item("Shopping")->data.ItemType = ItemType::Note;
         item("Compiler Explorer")->data.URL = "https://godbolt.org";
         item("Z\xC3\xBCrich Wiki")->data.URL = "https://wiki.example.ch";
@@ -95,9 +93,10 @@ TEST_F(FindWindow, CtrlFOpensTheBarAndEveryKeyUpdatesTheList) {
     find("r");
     EXPECT_TRUE(bar()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), findBox());
-    EXPECT_THAT(rows(bar()->list()), ElementsAre("Radio One\nhttps://one.example", "Radio Two\nhttps://two.example",
-                                                 "Work\n", "Compiler Explorer\nhttps://godbolt.org  \u00B7  Work \u203A Tools",
-                                                 "Z\xC3\xBCrich Wiki\nhttps://wiki.example.ch  \u00B7  Work \u203A Tools"));
+    EXPECT_THAT(rows(bar()->list()),
+                ElementsAre("Radio One\nhttps://one.example", "Radio Two\nhttps://two.example", "Work\n",
+                            "Compiler Explorer\nhttps://godbolt.org  \u00B7  Work \u203A Tools",
+                            "Z\xC3\xBCrich Wiki\nhttps://wiki.example.ch  \u00B7  Work \u203A Tools"));
     EXPECT_EQ(bar()->countLabel()->text(), "5 items");
     QTest::keyClicks(findBox(), "adio tw");
     EXPECT_THAT(rows(bar()->list()), ElementsAre("Radio Two\nhttps://two.example"));
@@ -108,7 +107,7 @@ TEST_F(FindWindow, CtrlFOpensTheBarAndEveryKeyUpdatesTheList) {
 }
 
 TEST_F(FindWindow, EnterShowsTheChosenItemInsideCollapsedAndHiddenBranchesAndGivesTheKeysToTheOutline) {
-    tree().setVisible(item("Tools"), false);  // as a level view hides it
+    tree().setVisible(item("Tools"), false); // as a level view hides it
     tree().setVisible(item("Z\xC3\xBCrich Wiki"), false);
     tree().setSelected(item("Shopping"), true);
     find("zurich");
@@ -126,7 +125,7 @@ TEST_F(FindWindow, EnterShowsTheChosenItemInsideCollapsedAndHiddenBranchesAndGiv
     findBox()->clear();
     QTest::keyClicks(findBox(), "radio");
     QTest::keyClick(findBox(), Qt::Key_Down);
-    QTest::keyClick(findBox(), Qt::Key_Down);  // stays on the last one
+    QTest::keyClick(findBox(), Qt::Key_Down); // stays on the last one
     QTest::keyClick(findBox(), Qt::Key_Enter);
     EXPECT_EQ(tree().focused(), item("Radio Two"));
     EXPECT_THAT(shell.requests, IsEmpty());
@@ -162,8 +161,8 @@ TEST_F(FindWindow, AChangeToTheOutlineWhileTheBarIsOpenShowsAtTheNextKey) {
     item("Radio One")->data.Name = "Television";
     tree().recordChanged(item("Television"));
     QTest::keyClick(findBox(), Qt::Key_Space);
-    EXPECT_THAT(rows(bar()->list()),
-                ElementsAre("Radio Three\nhttps://three.example  \u00B7  Work \u203A Tools", "Radio Two\nhttps://two.example"));
+    EXPECT_THAT(rows(bar()->list()), ElementsAre("Radio Three\nhttps://three.example  \u00B7  Work \u203A Tools",
+                                                 "Radio Two\nhttps://two.example"));
     // An item of the list deleted before Enter: the list is made again and nothing is shown or launched.
     tree().deleteNode(item("Radio Two"));
     QTest::keyClick(findBox(), Qt::Key_Return, Qt::ControlModifier);

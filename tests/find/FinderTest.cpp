@@ -1,9 +1,9 @@
 // Finding items over every field: the table of queries, the ranking, the most recent launch first
 // among equals, and a result that outlives an item.
-#include "collection/ItemType.h"
 #include "find/Finder.h"
-#include "find/FoundItems.h"
+#include "collection/ItemType.h"
 #include "find/FoldedText.h"
+#include "find/FoundItems.h"
 #include "find/ItemMatch.h"
 #include "launch/LaunchFixture.h"
 #include "support/TestOutlines.h"
@@ -54,7 +54,7 @@ struct Collection {
 
 struct QueryCase {
     const char* query;
-    std::vector<std::string> found;  // names, best first
+    std::vector<std::string> found; // names, best first
 };
 
 const std::string kWiki = "Z\xC3\xBCrich Wiki";
@@ -76,8 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         // one word in each field
         QueryCase{"compiler", {"Compiler Explorer"}}, QueryCase{"godbolt", {"Compiler Explorer"}},
         QueryCase{"asm", {"Compiler Explorer"}}, QueryCase{"stadtplan", {kWiki}}, QueryCase{"milk", {"Shopping"}},
-        QueryCase{"notes.txt", {"Editor"}}, QueryCase{"/srv/build", {"Projects"}},
-        QueryCase{"berg", {"Anna"}},
+        QueryCase{"notes.txt", {"Editor"}}, QueryCase{"/srv/build", {"Projects"}}, QueryCase{"berg", {"Anna"}},
         // case and accents, both ways, and a name stored in Windows-1252
         QueryCase{"ZURICH", {kWiki}}, QueryCase{"z\xC3\xBCrich", {kWiki}}, QueryCase{"cafe creme", {kCafe}},
         QueryCase{"CAF\xC3\x89", {kCafe}},
@@ -136,16 +135,16 @@ TEST(FindRanking, EditsMovesAndManyChangesAtOnceAreFoundAtTheNextFind) {
     Collection c;
     const Finder finder(c.outline);
     EXPECT_THAT(finder.find("kestrel").items, IsEmpty());
-    c.shopping->data.Keyword1 = "Kestrel";  // one record changed
+    c.shopping->data.Keyword1 = "Kestrel"; // one record changed
     c.outline.recordChanged(c.shopping);
     EXPECT_THAT(finder.find("tag:kestrel").items, ElementsAre(c.shopping));
-    c.outline.moveNode(c.shopping, c.work, AttachMode::Before);  // document order changed
+    c.outline.moveNode(c.shopping, c.work, AttachMode::Before); // document order changed
     c.cafe->data.Note = "kestrel";
     c.outline.recordChanged(c.cafe);
     EXPECT_THAT(finder.find("kestrel").items, ElementsAre(c.shopping, c.cafe));
     std::vector<Node*> all;
     c.outline.forEach([&](Node* n) { all.push_back(n); });
-    for (int round = 0; round < 20; ++round)  // more changes than are worth folding one by one
+    for (int round = 0; round < 20; ++round) // more changes than are worth folding one by one
         for (Node* n : all) {
             n->data.Contact = "Kestrel " + std::to_string(round);
             c.outline.recordChanged(n);
@@ -197,7 +196,7 @@ TEST(FindIndexFollowsTheOutline, InsertsRemovalsMovesCopiesAndEditsInAnyMixAgree
             Node* target = someNode();
             switch (outline.totalCount() < 5 ? 0 : any(6)) {
             case 0:
-                fill(outline.insertNode(target, static_cast<AttachMode>(any(4))));  // filled after the insertion
+                fill(outline.insertNode(target, static_cast<AttachMode>(any(4)))); // filled after the insertion
                 break;
             case 1:
                 outline.deleteNode(target);
@@ -236,14 +235,14 @@ TEST_F(RecentLaunches, TheMostRecentlyLaunchedComesFirstAmongEquals) {
     EXPECT_THAT(recentFirst(), ElementsAre(three, one, two));
     EXPECT_THAT(finder.find("radio").items, ElementsAre(one, two, three)) << "the find bar keeps document order";
 
-    launchFoundItem(launcher, finder, two);  // stamped 08.12.2026 01:13 by the stopped clock
+    launchFoundItem(launcher, finder, two); // stamped 08.12.2026 01:13 by the stopped clock
     EXPECT_EQ(std::string_view(two->data.AccessInfo), "Last visited: [08.12.2026] [01:13]");
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(shell.requests[0].file, "IEXPLORE.EXE");
     EXPECT_EQ(shell.requests[0].parameters, " -new https://two.example");
     EXPECT_THAT(recentFirst(), ElementsAre(two, three, one));
 
-    launchFoundItem(launcher, finder, one);  // the same minute: the later launch first
+    launchFoundItem(launcher, finder, one); // the same minute: the later launch first
     EXPECT_THAT(recentFirst(), ElementsAre(one, two, three));
     // A better rank still wins over a recent launch.
     EXPECT_THAT(finder.find("radio three", {10, true}).items, ElementsAre(three));
@@ -265,7 +264,7 @@ TEST(FoundItems, ShowingAnItemShowsItsHiddenAndCollapsedBranchAndSelectsItAlone)
     Collection c;
     c.outline.setExpanded(c.work, false);
     c.outline.setExpanded(c.tools, false);
-    c.outline.setVisible(c.tools, false);  // as a level view hides it
+    c.outline.setVisible(c.tools, false); // as a level view hides it
     c.outline.setVisible(c.wiki, false);
     c.outline.setSelected(c.anna, true);
     focusFoundItem(c.outline, c.wiki);
@@ -278,12 +277,18 @@ TEST(FoundItems, ShowingAnItemShowsItsHiddenAndCollapsedBranchAndSelectsItAlone)
 
 TEST(FoldedText, LowerCaseWithoutAccentsInUtf8AndWindows1252) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Z\xC3\xBCrich", "zurich"},          {"Z\xFCrich", "zurich"},  // UTF-8, Windows-1252
-        {"STRA\xC3\x9F" "E", "strasse"},      {"\xC5\x92uvre \xC3\x86on", "oeuvre aeon"},
-        {"Ze\xCC\x81nith", "zenith"},          // a decomposed accent
-        {"\x8A" "koda", "skoda"},              // Windows-1252 0x8A is "Š"
+        {"Z\xC3\xBCrich", "zurich"},
+        {"Z\xFCrich", "zurich"}, // UTF-8, Windows-1252
+        {"STRA\xC3\x9F"
+         "E",
+         "strasse"},
+        {"\xC5\x92uvre \xC3\x86on", "oeuvre aeon"},
+        {"Ze\xCC\x81nith", "zenith"}, // a decomposed accent
+        {"\x8A"
+         "koda",
+         "skoda"}, // Windows-1252 0x8A is "Š"
         {"\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0", "\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0"},
-        {"\xE2\x82\xAC 5", "\xE2\x82\xAC 5"},  // other characters stay
+        {"\xE2\x82\xAC 5", "\xE2\x82\xAC 5"}, // other characters stay
     };
     for (const auto& [stored, folded] : cases)
         EXPECT_EQ(foldedText(stored), folded) << stored;
@@ -297,11 +302,11 @@ TEST(FoldedText, FindsWordsBeforeAndAfterAccentsInLongTexts) {
         bool found, atStart, atWordStart;
     } cases[] = {
         {prefix + "Z\xC3\xBCrich", "zurich", true, false, true},
-        {prefix + "Z\xFCrich", "zurich", true, false, true},             // Windows-1252
-        {"Z\xC3\xBCrich " + prefix, "prefix", true, false, true},       // after an accent
-        {prefix + "M\xC3\xBCnchen", "block", true, false, true},         // before one
+        {prefix + "Z\xFCrich", "zurich", true, false, true},      // Windows-1252
+        {"Z\xC3\xBCrich " + prefix, "prefix", true, false, true}, // after an accent
+        {prefix + "M\xC3\xBCnchen", "block", true, false, true},  // before one
         {prefix + "ending", "nding", true, false, false},
-        {prefix + "ending", "ENDING", false, false, false},               // needles are folded first
+        {prefix + "ending", "ENDING", false, false, false}, // needles are folded first
         {prefix + "LONGER", "longer", true, false, true},
         {prefix, "a long", true, true, true},
         {prefix, "prefix,x", false, false, false},

@@ -15,7 +15,7 @@ TEST(AccessStamp, ReadsTheStampInTheLocalesDateOrder) {
     } cases[] = {
         {"Last visited: [08.12.2026] [01:13]", DateOrder::DayMonthYear, 202612080113},
         {"Last visited: [12/08/2026] [01:13]", DateOrder::MonthDayYear, 202612080113},
-        {"Last visited: [2026-12-08] [23:59]", DateOrder::DayMonthYear, 202612082359},  // year first wins
+        {"Last visited: [2026-12-08] [23:59]", DateOrder::DayMonthYear, 202612082359}, // year first wins
         {"Last visited: [08/12/26] [01:13]", DateOrder::DayMonthYear, 202612080113},
         {"", DateOrder::DayMonthYear, 0},
         {"Last visited: [] [01:13]", DateOrder::DayMonthYear, 0},

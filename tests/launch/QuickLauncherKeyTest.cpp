@@ -1,9 +1,9 @@
 // The quick launcher's key: the default, the one stored, a refused one, and changing it.
+#include "launch/QuickLauncherKey.h"
 #include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingHotKeyService.h"
 #include "fakes/RecordingPreferences.h"
 #include "launch/HotKeyCommands.h"
-#include "launch/QuickLauncherKey.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST_F(LauncherKey, StartsWithCtrlAltSpaceUnlessAnotherIsStored) {
 }
 
 TEST_F(LauncherKey, ARefusedKeyLeavesTheProgramWithoutTheLauncherAndOnlyAChosenOneIsReported) {
-    hotKeys.refuseAll = true;  // as where the desktop offers no global hot keys
+    hotKeys.refuseAll = true; // as where the desktop offers no global hot keys
     key.start();
     EXPECT_FALSE(key.registered());
     EXPECT_FALSE(key.isLauncherPress(kDefaultQuickLauncherKey));

@@ -5,7 +5,9 @@
 #include <QSettings>
 #include <QString>
 
-std::string QtPreferences::userFile() { return XdgFolders::ofThisProcess().configHome + "/wendelmoor/wendelmoor.conf"; }
+std::string QtPreferences::userFile() {
+    return XdgFolders::ofThisProcess().configHome + "/wendelmoor/wendelmoor.conf";
+}
 
 std::string QtPreferences::value(const std::string& name) const {
     const QSettings settings(QString::fromStdString(file_), QSettings::IniFormat);

@@ -95,7 +95,8 @@ TForm1::TForm1(std::string programFolder, TForm1Services services, QWidget* pare
     : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services),
       launcher_({services_.shell, services_.clipboard, services_.dialogs, services_.clock}),
       trayCommands_(services_.tray),
-      launcherKey_(services_.hotKeys, services_.dialogs, services_.preferences),
+      launcherKey_(services_.hotKeys, services_.dialogs, services_.preferences,
+                   [this](const std::string& text) { return itemsCarryHotKey(linksTree_, text); }),
       documents_(linksTree_, programFolder_), documentCommands_(documents_, services_.dialogs),
       linksModel_(std::make_unique<OutlineModel>(linksTree_)), marksModel_(std::make_unique<OutlineModel>(marksTree_)),
       dirModel_(std::make_unique<OutlineModel>(dirTree_)) {

@@ -26,7 +26,7 @@ bool QuickLauncherKey::change(const std::string& text) {
             dialogs_.showWarning(hotKeyTakenWarning(hotKeys_.text(wanted)));
             return false;
         }
-        if (registered_ && wanted != value_)
+        if (registered_ && wanted != value_ && !(heldByItems_ && heldByItems_(hotKeys_.text(value_))))
             hotKeys_.unregisterHotKey(value_);
         value_ = wanted;
         registered_ = true;

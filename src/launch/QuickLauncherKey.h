@@ -8,6 +8,7 @@
 #include "platform/HotKeyService.h"
 #include "platform/Preferences.h"
 
+#include <functional>
 #include <string>
 
 inline constexpr const char* kQuickLauncherKeyName = "QuickLauncher/Key";
@@ -19,8 +20,11 @@ inline constexpr const char* kLauncherKeyNotStored = "The quick launcher key cou
 
 class QuickLauncherKey {
 public:
-    QuickLauncherKey(HotKeyService& hotKeys, Dialogs& dialogs, Preferences& preferences)
-        : hotKeys_(hotKeys), dialogs_(dialogs), preferences_(preferences) {}
+    // `heldByItems` answers whether items carry a key's display text: such a key stays registered
+    // for them when the launcher leaves it.
+    using ItemsHoldKey = std::function<bool(const std::string& displayText)>;
+    QuickLauncherKey(HotKeyService& hotKeys, Dialogs& dialogs, Preferences& preferences, ItemsHoldKey heldByItems = {})
+        : hotKeys_(hotKeys), dialogs_(dialogs), preferences_(preferences), heldByItems_(std::move(heldByItems)) {}
 
     // Registers the stored key, or the default one. Only a key the user chose is worth a warning when
     // the desktop refuses it; the default one goes quietly.
@@ -40,6 +44,7 @@ private:
     HotKeyService& hotKeys_;
     Dialogs& dialogs_;
     Preferences& preferences_;
+    ItemsHoldKey heldByItems_;
     HotKeyValue value_ = kDefaultQuickLauncherKey;
     bool registered_ = false;
 };

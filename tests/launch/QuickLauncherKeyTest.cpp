@@ -59,6 +59,17 @@ TEST_F(LauncherKey, ChangingRegistersTheNewKeyGivesTheOldOneBackAndStoresIt) {
     EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 
+TEST(LauncherKeyOfItems, AKeyItemsStillCarryStaysRegisteredWhenTheLauncherLeavesIt) {
+    RecordingHotKeyService hotKeys;
+    RecordingDialogs dialogs;
+    RecordingPreferences preferences;
+    QuickLauncherKey key{hotKeys, dialogs, preferences, [](const std::string& text) { return text == "Ctrl+Alt+Space"; }};
+    key.start();
+    EXPECT_TRUE(key.change("Ctrl+Alt+F8"));
+    EXPECT_THAT(hotKeys.calls, ElementsAre("register 0xC020", "register 0xC077"));
+    EXPECT_FALSE(key.isLauncherPress(kDefaultQuickLauncherKey));
+}
+
 TEST_F(LauncherKey, AKeyThatIsNoCombinationOrIsHeldElsewhereKeepsTheOldKey) {
     key.start();
     hotKeys.heldElsewhere.insert(kCtrlAltF8);

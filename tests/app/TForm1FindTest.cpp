@@ -12,10 +12,12 @@
 #include "ui/QuickLauncherBox.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -238,6 +240,23 @@ TEST_F(FindWindow, TheChosenLauncherKeyIsKeptInTheSettingsFileUnderTheConfigurat
     EXPECT_FALSE(form->quickLauncher()->isVisible());
     hotKeys.press(kHotKeyCtrl | kHotKeyAlt | 0x77);
     EXPECT_TRUE(form->quickLauncher()->isVisible());
+}
+
+TEST_F(FindWindow, TheKeyDialogWritesDownACombinationPressedInItsBox) {
+    std::string shownFirst;
+    QTimer::singleShot(0, form.get(), [&] {
+        auto* dialog = form->findChild<QDialog*>("QuickLauncherKeyDialog");
+        ASSERT_NE(dialog, nullptr);
+        auto* box = dialog->findChild<QLineEdit*>("QuickLauncherKeyBox");
+        shownFirst = box->text().toStdString();
+        QTest::keyClick(box, Qt::Key_F8, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_Shift, Qt::ShiftModifier); // a modifier alone changes nothing
+        dialog->accept();
+    });
+    form->actionAt("Service/Quick Launcher Key\u2026")->trigger();
+    EXPECT_EQ(shownFirst, "Ctrl+Alt+Space");
+    EXPECT_EQ(form->quickLauncherKey().text(), "Ctrl+Alt+F8");
+    EXPECT_THAT(dialogs.messages, IsEmpty());
 }
 
 TEST_F(FindWindow, ARefusedLauncherKeyGetsTheWarningAndTheProgramWorksOn) {

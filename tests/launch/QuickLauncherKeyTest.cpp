@@ -63,7 +63,8 @@ TEST(LauncherKeyOfItems, AKeyItemsStillCarryStaysRegisteredWhenTheLauncherLeaves
     RecordingHotKeyService hotKeys;
     RecordingDialogs dialogs;
     RecordingPreferences preferences;
-    QuickLauncherKey key{hotKeys, dialogs, preferences, [](const std::string& text) { return text == "Ctrl+Alt+Space"; }};
+    QuickLauncherKey key{hotKeys, dialogs, preferences,
+                         [](const std::string& text) { return text == "Ctrl+Alt+Space"; }};
     key.start();
     EXPECT_TRUE(key.change("Ctrl+Alt+F8"));
     EXPECT_THAT(hotKeys.calls, ElementsAre("register 0xC020", "register 0xC077"));

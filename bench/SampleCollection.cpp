@@ -57,9 +57,11 @@ private:
         ++made_;
         LinkItem& item = node->data;
         item.ItemType = ItemType::Group;
-        appendWord(item.Name, true);
-        item.Name += ' ';
-        appendWord(item.Name, true);
+        std::string name;
+        appendWord(name, true);
+        name += ' ';
+        appendWord(name, true);
+        item.Name = name;
         if (pick(2) == 0)
             outline_.setExpanded(node, true);
         return node;

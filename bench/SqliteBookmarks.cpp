@@ -83,8 +83,8 @@ void writeSqliteBookmarks(const Outline& outline, const std::string& path) {
     Statement insert = prepare(db.get(), "INSERT INTO bookmarks (id, type, parent, position, title, url, dateAdded, "
                                          "lastModified, guid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
     sqlite3_stmt* s = insert.get();
-    auto addRow = [&](std::int64_t id, int type, std::int64_t parent, int position, const std::string& title,
-                      const std::string* url) {
+    auto addRow = [&](std::int64_t id, int type, std::int64_t parent, int position, std::string_view title,
+                      const ItemText* url) {
         const std::int64_t added = 1650000000000000 + id * 1000003; // microseconds since 1970
         const std::string guid = guidFor(static_cast<std::uint64_t>(id));
         sqlite3_bind_int64(s, 1, id);
@@ -104,7 +104,7 @@ void writeSqliteBookmarks(const Outline& outline, const std::string& path) {
         sqlite3_reset(s);
     };
     const std::int64_t rootId = 1;
-    addRow(rootId, kSqliteFolder, 0, 0, std::string(), nullptr);
+    addRow(rootId, kSqliteFolder, 0, 0, std::string_view(), nullptr);
     // Ids follow document order, so a parent's id is known before its children are written.
     std::unordered_map<const Node*, std::int64_t> ids;
     std::int64_t nextId = rootId + 1;

@@ -11,7 +11,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
 
 #include <exception>
 #include <filesystem>
@@ -291,6 +298,96 @@ void buildBenchmark(benchmark::State& state) {
     setMemoryCounters(state, probe, items);
 }
 
+// The first load of a newly started program, in a process of its own started for each iteration, so
+// that every page the load touches comes fresh from the system (the node pool's and the text arena's
+// blocks too, which a running process keeps). What the child measures comes back on its standard
+// output: the load's wall time, the resident memory the outline holds afterwards and the peak.
+struct FreshLoad {
+    double seconds = 0;
+    double residentBytes = 0;
+    double peakBytes = 0;
+};
+
+constexpr const char* kFreshLoadOption = "--fresh-load";
+
+// In the child: `what` is "outline" (read the file and build the outline) or "file" (read it only).
+int runFreshLoad(const std::string& what, const std::string& path) {
+    MemoryProbe probe;
+    const auto start = std::chrono::steady_clock::now();
+    Outline outline;
+    if (what == "outline")
+        readOutline(outline, readWholeFile(path));
+    else
+        benchmark::DoNotOptimize(readWholeFile(path).data());
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("%.9f %lld %lld\n", took.count(), static_cast<long long>(probe.residentGrowth()),
+                static_cast<long long>(probe.peakGrowth()));
+    return 0;
+}
+
+FreshLoad freshLoad(const std::string& what, const std::string& path) {
+    int out[2];
+    if (::pipe(out) != 0)
+        throw std::runtime_error("Cannot make a pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::string self = "/proc/self/exe", option = kFreshLoadOption;
+    std::string whatArg = what, pathArg = path;
+    char* argv[] = {self.data(), option.data(), whatArg.data(), pathArg.data(), nullptr};
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, self.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    ::close(out[0]);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error("The loading process failed");
+    FreshLoad result;
+    std::istringstream(text) >> result.seconds >> result.residentBytes >> result.peakBytes;
+    return result;
+}
+
+void freshProcessBenchmark(benchmark::State& state, Datasets& datasets, const char* what) {
+    const int items = static_cast<int>(state.range(0));
+    const Dataset* data = nullptr;
+    if (!guarded(state, [&] { data = &datasets.get(items); }))
+        return;
+    FreshLoad total;
+    for (auto _ : state) {
+        FreshLoad one;
+        if (!guarded(state, [&] { one = freshLoad(what, data->collectionFile); }))
+            return;
+        state.SetIterationTime(one.seconds);
+        total.residentBytes += one.residentBytes;
+        total.peakBytes += one.peakBytes;
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["items_per_second"] =
+        benchmark::Counter(static_cast<double>(items), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["resident_bytes_per_item"] = total.residentBytes / runs / items;
+    state.counters["peak_bytes_per_item"] = total.peakBytes / runs / items;
+    state.counters["file_bytes_per_item"] = static_cast<double>(fs::file_size(data->collectionFile)) / items;
+}
+
+// The disk's own speed for the same bytes: the collection file read and written the safe way
+// (temporary file, flush, rename), as a save writes it.
+void copyFileBenchmark(benchmark::State& state, Datasets& datasets) {
+    const int items = static_cast<int>(state.range(0));
+    const Dataset* data = nullptr;
+    if (!guarded(state, [&] { data = &datasets.get(items); }))
+        return;
+    for (auto _ : state)
+        if (!guarded(state, [&] { writeFileSafely(data->savedFile, readWholeFile(data->collectionFile)); }))
+            return;
+    state.counters["file_bytes_per_item"] = static_cast<double>(fs::file_size(data->savedFile)) / items;
+}
+
 void registerBenchmarks(Datasets& datasets) {
     for (const int items : kSizes) {
         auto add = [items](const char* name, std::function<void(benchmark::State&)> run) {
@@ -312,12 +409,22 @@ void registerBenchmarks(Datasets& datasets) {
         add("Save/collection_bytes", [d](S& s) { writeBytesBenchmark(s, *d); });
         add("FirstSave/collection_file", [d](S& s) { saveBenchmark(s, *d, Memory::Fresh); });
         add("Build/outline", [](S& s) { buildBenchmark(s); });
+        add("Copy/collection_file", [d](S& s) { copyFileBenchmark(s, *d); });
+        auto fresh = [&](const char* name, const char* what) {
+            benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(
+                name, [d, what](S& s) { freshProcessBenchmark(s, *d, what); });
+            b->Arg(items)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(items >= kLargeSize ? 3 : 5);
+        };
+        fresh("FreshProcess/collection_file", "outline");
+        fresh("FreshProcess/read_file_only", "file");
     }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], kFreshLoadOption) == 0)
+        return runFreshLoad(argv[2], argv[3]);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

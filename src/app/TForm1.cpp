@@ -7,6 +7,7 @@
 #include "collection/ItemType.h"
 #include "editing/FileDrop.h"
 #include "launch/HotKeyCommands.h"
+#include "panels/StartCollection.h"
 #include "platform/HotKeyService.h"
 #include "ui/ItemTypeImages.h"
 #include "ui/OutlineModel.h"
@@ -32,10 +33,12 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <limits>
 #include <unordered_map>
 
 namespace {
@@ -332,6 +335,7 @@ QWidget* TForm1::buildTitleRow() {
     titleEdit_ = new QComboBox(titleRow_);
     titleEdit_->setObjectName("TitleEdit");
     titleEdit_->setEditable(true);
+    titleEdit_->lineEdit()->setMaxLength(std::numeric_limits<int>::max());  // a name of any length survives
     titleEdit_->setInsertPolicy(QComboBox::NoInsert);
     titleEdit_->addItems({"[Note]", "{Comment}"});
     titleEdit_->setCurrentIndex(-1);
@@ -393,12 +397,13 @@ void TForm1::FormCreate() {
     documentCommands_.loadStartCollection();               // 8.
     showOpenedFile();
     GetBookmarks1Click();                                  // 9.
-    AddLinksHotKeys();                                     // 11.
-    launcherKey_.start();                                  //     and the quick launcher's key
     FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
-    SetFlags(linksTree_);                                  // 14.
-    timedItems_.refresh();
+    PrepareStartCollection(linksTree_, services_.hotKeys, timedItems_);  // 11. and 14. in one walk
+    launcherKey_.start();                                  //     and the quick launcher's key
+    // The timer ticks from here on: a tick while a start-up message box was open would fire items
+    // whose fired flags are then cleared, and they would fire twice.
+    timer1_->start();
     if (const Node* item = TitleBox::startItem(linksTree_)) // 15.
         titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(item)));
     Panel4Resize();                                        // 16.

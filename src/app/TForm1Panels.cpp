@@ -62,7 +62,6 @@ void TForm1::setUpLook() {
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(kTimerIntervalMs);
     connect(timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    timer1_->start();
 }
 
 void TForm1::applyLayout(Layout layout) {

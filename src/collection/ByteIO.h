@@ -5,38 +5,44 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "HugePageAllocator.h"
+#include "ItemText.h"
 
-// Appends to a byte vector of any allocator.
-template <class Vector> class BasicByteWriter {
+// Writes into a buffer sized beforehand: the writers of the formats know every byte they will write,
+// so the buffer is allocated once and filled by plain copies. Writing past the end is a fault of the
+// caller's sizing and throws std::length_error.
+class ByteWriter {
 public:
-    explicit BasicByteWriter(Vector& out) : out_(out) {}
+    ByteWriter(std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
-    std::size_t position() const { return out_.size(); }
-    void u8(std::uint8_t v) { out_.push_back(v); }
+    std::size_t position() const { return pos_; }
+    void u8(std::uint8_t v) { raw(&v, 1); }
     void u16(std::uint16_t v) { raw(&v, 2); }
     void u32(std::uint32_t v) { raw(&v, 4); }
     void i32(std::int32_t v) { raw(&v, 4); }
-    void text(const std::string& s) {
+    void text(std::string_view s) {
         i32(static_cast<std::int32_t>(s.size()));
         raw(s.data(), s.size());
     }
-    void patchI32(std::size_t at, std::int32_t v) { std::memcpy(out_.data() + at, &v, 4); }
+    void patchI32(std::size_t at, std::int32_t v) { std::memcpy(data_ + at, &v, 4); }
 
 private:
     // The formats are little-endian, as is every machine this program is built for.
     static_assert(std::endian::native == std::endian::little);
     void raw(const void* p, std::size_t n) {
-        const auto* b = static_cast<const std::uint8_t*>(p);
-        out_.insert(out_.end(), b, b + n);
+        if (n > size_ - pos_)
+            throw std::length_error("ByteWriter: more bytes than the buffer was sized for");
+        if (n > 0)
+            std::memcpy(data_ + pos_, p, n);
+        pos_ += n;
     }
-    Vector& out_;
+    std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
 };
-
-using ByteWriter = BasicByteWriter<std::vector<std::uint8_t, HugePageAllocator<std::uint8_t>>>;
 
 // Reads within [data, data + size); every read says whether it fitted and leaves the position
 // unchanged when it did not.
@@ -56,7 +62,12 @@ public:
     bool i32(std::int32_t& v) { return raw(&v, 4); }
     // A text is a signed 32-bit count and that many bytes; a negative count or one larger than what
     // remains is not trusted and fails.
-    bool text(std::string& s) {
+    bool text(std::string& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
+    // Straight from the read bytes into the record's text: each text is copied once.
+    bool text(ItemText& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
+
+private:
+    template <class Store> bool readText(Store&& store) {
         std::size_t start = pos_;
         std::int32_t n;
         if (!i32(n))
@@ -65,12 +76,10 @@ public:
             pos_ = start;
             return false;
         }
-        s.assign(reinterpret_cast<const char*>(data_ + pos_), static_cast<std::size_t>(n));
+        store(std::string_view(reinterpret_cast<const char*>(data_ + pos_), static_cast<std::size_t>(n)));
         pos_ += static_cast<std::size_t>(n);
         return true;
     }
-
-private:
     bool raw(void* p, std::size_t n) {
         if (n > remaining())
             return false;

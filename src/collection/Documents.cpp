@@ -21,21 +21,29 @@ void Documents::LoadTree(const std::string& path) {
     BusyScope busy(*this);
     if (!currentPath_.empty())
         SaveTree(currentPath_);  // the collection being left is never lost
-    if (!fileExists(path)) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) {
         currentPath_ = path;
         return;
+    }
+    // A file that cannot be opened or read (no permission, a folder) is not damaged: nothing of it
+    // is known, so nothing changes.
+    FileBytes bytes;
+    try {
+        bytes = readWholeFile(path);
+    } catch (const FileError& e) {
+        throw CollectionLoadError(std::string(e.what()) + "\n\nNothing was opened; the collection that was open stays open.",
+                                  e.what(), 0);
     }
     // Read into a fresh outline and take it over afterwards, so that listeners see one change.
     Outline loaded(linksTree_.multiSelect());
     std::string message;
     int number = 0;
     try {
-        readOutline(loaded, readWholeFile(path));
+        readOutline(loaded, bytes);
     } catch (const StreamError& e) {
         message = e.what();
         number = e.number();
-    } catch (const FileError& e) {
-        message = e.what();
     }
     linksTree_.swapContents(loaded);
     if (message.empty()) {

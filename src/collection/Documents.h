@@ -45,7 +45,8 @@ public:
     // Saves the collection being left (when there is one), then makes `path` the current collection
     // and reads it when the file exists; a missing file leaves the outline as it is, to be written
     // there by the next save. Throws FileError when the collection being left cannot be saved (nothing
-    // else happens then) and CollectionLoadError when the file cannot be read.
+    // else happens then) and CollectionLoadError when the file is damaged (what could be read is
+    // shown, and belongs to a recovery file) or cannot be opened at all (nothing changes).
     void LoadTree(const std::string& path);
 
     // Writes the whole outline to `path` and makes it the current collection. A failed save throws

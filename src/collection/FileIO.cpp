@@ -49,10 +49,16 @@ std::string realTarget(const std::string& path) {
     return path;
 }
 
-mode_t newFileMode() {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// A collection holds logins and passwords: a file the program creates is its owner's alone.
+constexpr mode_t kNewFileMode = 0600;
+
+// Flushes the folder's entries, so that a rename survives a power cut.
+void flushFolderOf(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    Descriptor dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
 }
 
 } // namespace
@@ -82,8 +88,8 @@ FileBytes::~FileBytes() {
 }
 
 void FileBytes::reserve(std::size_t wanted) {
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    const std::size_t capacity = std::max<std::size_t>((wanted + kHugePage - 1) & ~(kHugePage - 1), kHugePage);
+    constexpr std::size_t kPage = 4096;
+    const std::size_t capacity = std::max<std::size_t>((wanted + kPage - 1) & ~(kPage - 1), kPage);
     void* block = data_ ? ::mremap(data_, capacity_, capacity, MREMAP_MAYMOVE)
                         : ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED)
@@ -100,12 +106,25 @@ FileBytes readWholeFile(const std::string& path) {
     struct stat st {};
     if (::fstat(file.fd, &st) != 0)
         raise("Cannot open file", path, errno);
-    // Read straight into the buffer; it grows if the file grew since fstat.
+    if (S_ISDIR(st.st_mode))
+        raise("Cannot read file", path, EISDIR);
+    // The buffer has the file's size; it grows only if the file grew since fstat.
     FileBytes bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     for (;;) {
-        if (bytes.size_ == bytes.capacity_)
+        if (bytes.size_ == bytes.capacity_) {
+            // Full: one byte more tells whether the file has grown.
+            std::uint8_t probe;
+            ssize_t n = ::read(file.fd, &probe, 1);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                raise("Cannot read file", path, errno);
+            if (n == 0)
+                break;
             bytes.reserve(bytes.capacity_ * 2);
+            bytes.data_[bytes.size_++] = probe;
+        }
         ssize_t n = ::read(file.fd, bytes.data_ + bytes.size_, bytes.capacity_ - bytes.size_);
         if (n < 0) {
             if (errno == EINTR)
@@ -126,7 +145,7 @@ void writeFileSafely(const std::string& path, std::span<const std::uint8_t> byte
     if (file.fd < 0)
         raise("Cannot create file", path, errno);
     struct stat existing {};
-    mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode();
+    mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
     int error = 0;
     if (::fchmod(file.fd, mode) != 0 || !writeAll(file.fd, bytes.data(), bytes.size()) || ::fsync(file.fd) != 0)
         error = errno;
@@ -139,4 +158,5 @@ void writeFileSafely(const std::string& path, std::span<const std::uint8_t> byte
         ::unlink(temp.c_str());
         raise("Cannot create file", path, error);
     }
+    flushFolderOf(target);
 }

@@ -43,6 +43,7 @@ FileBytes readWholeFile(const std::string& path);
 
 // Replaces the file at `path` with `bytes` so that a failure at any point leaves the previous file
 // intact: the bytes go to a temporary file in the same folder, are flushed to disk and the temporary
-// file is renamed over the target. An existing file keeps its permissions; a symbolic link keeps
-// pointing at the file it named. Throws FileError.
+// file is renamed over the target, and the folder is flushed. An existing file keeps its permissions,
+// a new one is readable and writable by its owner only; a symbolic link keeps pointing at the file it
+// named. Throws FileError.
 void writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -33,5 +33,12 @@ template <class T> struct HugePageAllocator {
             ::munmap(p, bytes);
     }
 
+    // Sizing a buffer leaves its bytes as they are: the writers fill every byte, so zeroing them
+    // first would only touch the memory twice.
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(static_cast<Args&&>(args)...);
+    }
+
     template <class U> bool operator==(const HugePageAllocator<U>&) const noexcept { return true; }
 };

@@ -17,14 +17,30 @@ template <class Visitor, class Item> bool visitFields(Item& item, Visitor&& v) {
 
 struct FieldWriter {
     ByteWriter& out;
-    bool text(const std::string& s) { return out.text(s), true; }
+    bool text(std::string_view s) { return out.text(s), true; }
     bool u8(std::uint8_t v) { return out.u8(v), true; }
     bool u16(std::uint16_t v) { return out.u16(v), true; }
     bool u32(std::uint32_t v) { return out.u32(v), true; }
     bool i32(std::int32_t v) { return out.i32(v), true; }
 };
 
+// Adds up the text bytes; the fixed part is the same for every record.
+struct TextBytes {
+    std::size_t total = 0;
+    bool text(const ItemText& s) { return total += s.size(), true; }
+    bool u8(std::uint8_t) { return true; }
+    bool u16(std::uint16_t) { return true; }
+    bool u32(std::uint32_t) { return true; }
+    bool i32(std::int32_t) { return true; }
+};
+
 } // namespace
+
+std::size_t linkItemSize(const LinkItem& item) {
+    TextBytes bytes;
+    visitFields(item, bytes);
+    return kEmptyRecordSize + bytes.total;
+}
 
 void writeLinkItem(ByteWriter& out, const LinkItem& item) { visitFields(item, FieldWriter{out}); }
 

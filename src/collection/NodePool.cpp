@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{2} << 20;  // one huge page
-constexpr std::size_t kAlignment = 16;
+constexpr std::size_t kAlignment = alignof(void*);  // a node holds nothing more aligned than a pointer
 
 struct FreeSlot {
     FreeSlot* next;

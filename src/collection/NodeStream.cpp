@@ -26,6 +26,24 @@ constexpr std::uint16_t kHeaderUnits[6] = {0x2045, 0x0056, 0x0054, kStreamVersio
     }
 }
 
+// A node chunk's bytes besides its children and its record: the node header, the base chunk (header
+// and 17 bytes) and the user-data header.
+constexpr std::size_t kNodeChunkOverhead = 8 + 8 + 17 + 8;
+
+// The bytes writeNodes writes, so the buffer is sized once.
+std::size_t nodeChunksSize(const Outline& outline, const std::vector<Node*>& tops) {
+    std::size_t total = 0;
+    for (Node* top : tops)
+        outline.forEachInSubtree(top, [&total](const Node* n) { total += kNodeChunkOverhead + linkItemSize(n->data); });
+    return total;
+}
+
+// A buffer is not zeroed when it is sized: a byte left unwritten would be garbage in the file.
+void checkFilled(const ByteWriter& out, const Bytes& bytes) {
+    if (out.position() != bytes.size())
+        throw std::logic_error("The node stream was sized wrongly");
+}
+
 // Writes nodes depth first without recursion, patching each chunk's size once its body is known.
 void writeNodes(ByteWriter& out, const Outline& outline, const std::vector<Node*>& tops) {
     struct Frame {
@@ -76,36 +94,43 @@ void writeNodes(ByteWriter& out, const Outline& outline, const std::vector<Node*
     }
 }
 
+// The child bits a node's children give it.
+std::uint16_t withDerivedChildBits(std::uint16_t states, const Node* node) {
+    states &= static_cast<std::uint16_t>(~(NodeState::HasChildren | NodeState::AllChildrenHidden));
+    if (node->childCount() == 0)
+        return states;
+    states |= NodeState::HasChildren;
+    const auto& children = node->children();
+    if (std::none_of(children.begin(), children.end(), [](const Node* c) { return c->isVisible(); }))
+        states |= NodeState::AllChildrenHidden;
+    return states;
+}
+
 // Reads node chunks without recursion, so a deeply nested stream cannot exhaust the stack.
+//
+// A stream cut short (a node whose chunk claims more bytes than there are: the usual damage of a
+// file) is read as far as its data goes: every node keeps its base body and its record when they
+// were read, and every child read whole; a node of which not even the base body was read is
+// dropped, except the one the caller gave. The error is raised once that is done.
 class NodeReader {
 public:
     NodeReader(Outline& outline, ByteSpan bytes, std::uint16_t version)
         : outline_(outline), in_(bytes.data(), bytes.size()), version_(version) {}
 
     ByteReader& in() { return in_; }
+    // Whether a node claimed more bytes than the stream holds.
+    bool cut() const { return cut_; }
+    // Whether the last node given to readNode was dropped by a cut because nothing of it was read.
+    bool givenNodeEmpty() const { return givenNodeEmpty_; }
 
     void readNode(Node* node) {
-        beginNode(node);
-        while (!stack_.empty()) {
-            Frame& f = stack_.back();
-            if (f.childrenLeft > 0) {
-                --f.childrenLeft;
-                Node* child = outline_.addChild(f.node);
-                beginNode(child);
-                continue;
-            }
-            if (f.basePending) {
-                // Adding children touched the parent's child flags; the stored states win.
-                outline_.setBase(f.node, f.base);
-                f.basePending = false;
-            }
-            if (in_.position() < f.end) {
-                readChunk(f);
-                continue;
-            }
-            if (in_.position() != f.end)
-                fail(StreamErrorNumber::DataAfterNodeEnd);
-            stack_.pop_back();
+        givenNodeEmpty_ = false;
+        try {
+            readTree(node);
+        } catch (const StreamError& e) {
+            if (e.number() == StreamErrorNumber::NotEnoughData)
+                keepWhatWasRead();
+            throw;
         }
     }
 
@@ -115,8 +140,64 @@ private:
         std::size_t end;
         std::uint32_t childrenLeft = 0;
         NodeBase base{};
+        bool baseRead = false;
         bool basePending = false;
     };
+
+    void readTree(Node* node) {
+        beginNode(node);
+        while (!stack_.empty()) {
+            Frame& f = stack_.back();
+            if (f.childrenLeft > 0) {
+                if (in_.position() >= f.end)  // more children announced than the node holds
+                    fail(StreamErrorNumber::NotEnoughData);
+                --f.childrenLeft;
+                Node* child = outline_.addChild(f.node);
+                beginNode(child);
+                continue;
+            }
+            if (f.basePending) {
+                // Adding children touched the parent's child flags; the stored states win.
+                outline_.setBase(f.node, storedStates(f));
+                f.basePending = false;
+            }
+            if (in_.position() < f.end) {
+                readChunk(f);
+                continue;
+            }
+            if (in_.position() != f.end) {
+                if (cut_ && in_.position() >= in_.size())  // a chunk inside reached past the cut
+                    fail(StreamErrorNumber::NotEnoughData);
+                fail(StreamErrorNumber::DataAfterNodeEnd);
+            }
+            stack_.pop_back();
+        }
+    }
+
+    // Version 2 streams store the child bits as the program set them; older ones have none, so the
+    // node gets those its children give it.
+    NodeBase storedStates(const Frame& f) const {
+        NodeBase b = f.base;
+        if (version_ < 2)
+            b.states = withDerivedChildBits(b.states, f.node);
+        return b;
+    }
+
+    void keepWhatWasRead() {
+        for (std::size_t i = stack_.size(); i-- > 0;) {
+            Frame& f = stack_[i];
+            if (f.baseRead) {
+                NodeBase b = f.base;
+                b.states = withDerivedChildBits(b.states, f.node);
+                outline_.setBase(f.node, b);
+            } else if (i > 0) {
+                outline_.deleteNode(f.node);
+            } else {
+                givenNodeEmpty_ = true;
+            }
+        }
+        stack_.clear();
+    }
 
     void header(std::int32_t& type, std::int32_t& size) {
         if (!in_.i32(type) || !in_.i32(size))
@@ -124,6 +205,7 @@ private:
     }
 
     void beginNode(Node* node) {
+        stack_.push_back(Frame{node, in_.size()});
         std::int32_t type, size;
         header(type, size);
         if (type != ChunkType::Node)
@@ -131,9 +213,11 @@ private:
         if (size < 0)
             fail(StreamErrorNumber::DataAfterNodeEnd);
         std::size_t end = in_.position() + static_cast<std::size_t>(size);
-        if (end > in_.size())
-            fail(StreamErrorNumber::NotEnoughData);
-        stack_.push_back(Frame{node, end});
+        if (end > in_.size()) {
+            cut_ = true;
+            end = in_.size();
+        }
+        stack_.back().end = end;
     }
 
     void readChunk(Frame& f) {
@@ -177,26 +261,33 @@ private:
                                                                                     : NodeState::Visible));
         }
         f.base = b;
+        f.baseRead = true;
         outline_.setBase(f.node, b);
+        // A child takes at least a chunk header, so a damaged count cannot reserve more than the
+        // stream could hold.
+        outline_.reserveChildren(f.node, std::min<std::size_t>(childCount, in_.remaining() / 8));
         f.childrenLeft = childCount;
-        f.basePending = childCount > 0;
+        f.basePending = childCount > 0 || version_ < 2;
     }
 
     Outline& outline_;
     ByteReader in_;
     std::uint16_t version_;
     std::vector<Frame> stack_;
+    bool cut_ = false;
+    bool givenNodeEmpty_ = false;
 };
 
 } // namespace
 
 Bytes writeOutline(const Outline& outline) {
-    Bytes bytes;
-    ByteWriter out(bytes);
+    Bytes bytes(kFileHeaderSize + 4 + nodeChunksSize(outline, outline.root()->children()));
+    ByteWriter out(bytes.data(), bytes.size());
     for (std::uint16_t unit : kHeaderUnits)
         out.u16(unit);
     out.i32(outline.rootCount());
     writeNodes(out, outline, outline.root()->children());
+    checkFilled(out, bytes);
     return bytes;
 }
 
@@ -223,16 +314,29 @@ void readOutline(Outline& outline, ByteSpan bytes) {
     }
     NodeReader reader(outline, bytes, version);
     reader.in().seek(header.position());
+    if (version == kStreamVersion)
+        outline.reserveChildren(nullptr, std::min<std::size_t>(count, reader.in().remaining() / 8));
     while (reader.in().remaining() > 0 && count > 0) {
         --count;
-        reader.readNode(outline.addChild(nullptr));
+        Node* top = outline.addChild(nullptr);
+        try {
+            reader.readNode(top);
+        } catch (const StreamError&) {
+            if (reader.givenNodeEmpty())
+                outline.deleteNode(top);
+            throw;
+        }
     }
+    // The last node claimed more than the file holds but what it held was read: still damage.
+    if (reader.cut())
+        fail(StreamErrorNumber::NotEnoughData);
 }
 
 Bytes writeNodeChunks(const Outline& outline, const std::vector<Node*>& nodes) {
-    Bytes bytes;
-    ByteWriter out(bytes);
+    Bytes bytes(nodeChunksSize(outline, nodes));
+    ByteWriter out(bytes.data(), bytes.size());
     writeNodes(out, outline, nodes);
+    checkFilled(out, bytes);
     return bytes;
 }
 

@@ -38,7 +38,10 @@ public:
     std::uint8_t checkType() const { return checkType_; }
     ClipboardMark mark() const { return mark_; }
 
-    static void* operator new(std::size_t size) { return NodePool::allocate(size); }
+    static void* operator new(std::size_t size) {
+        static_assert(alignof(Node) <= alignof(void*), "the node pool aligns slots as pointers");
+        return NodePool::allocate(size);
+    }
     static void operator delete(void* slot) noexcept { NodePool::release(slot); }
 
 private:
@@ -114,6 +117,7 @@ public:
     bool isEmpty() const { return root_->children_.empty(); }
     void setRootCount(int count);  // adds or removes empty top-level nodes at the end
     Node* addChild(Node* parent);  // new empty node as the last child; nullptr means the root
+    void reserveChildren(Node* parent, std::size_t count) { (parent ? parent : root_)->children_.reserve(count); }
     Node* insertNode(Node* target, AttachMode mode);  // target nullptr means the root
     Node* insertBefore(Node* sibling) { return insertNode(sibling, AttachMode::Before); }
     Node* insertAfter(Node* sibling) { return insertNode(sibling, AttachMode::After); }

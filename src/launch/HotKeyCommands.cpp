@@ -9,12 +9,14 @@ std::string hotKeyTakenWarning(std::string_view displayText) {
 }
 
 void AddLinksHotKeys(HotKeyService& hotKeys, const Outline& outline) {
-    outline.forEach([&](const Node* item) {
-        if (item->data.HotKey.empty())
-            return;
-        if (const HotKeyValue value = hotKeys.parse(item->data.HotKey))
-            AddHotKey(hotKeys, value);
-    });
+    outline.forEach([&](const Node* item) { AddLinkHotKey(hotKeys, item); });
+}
+
+void AddLinkHotKey(HotKeyService& hotKeys, const Node* item) {
+    if (item->data.HotKey.empty())
+        return;
+    if (const HotKeyValue value = hotKeys.parse(item->data.HotKey))
+        AddHotKey(hotKeys, value);
 }
 
 void AddHotKey(HotKeyService& hotKeys, HotKeyValue value) {

@@ -19,6 +19,8 @@ std::string hotKeyTakenWarning(std::string_view displayText);
 // Registers the hot key of every item of the outline in document order, collapsed branches included.
 // Empty and unparsable texts are skipped, refused combinations are skipped without a word.
 void AddLinksHotKeys(HotKeyService& hotKeys, const Outline& outline);
+// The same for one item.
+void AddLinkHotKey(HotKeyService& hotKeys, const Node* item);
 
 // Registers one combination; the answer is not examined.
 void AddHotKey(HotKeyService& hotKeys, HotKeyValue value);

@@ -8,8 +8,6 @@ namespace {
 // More records changed than this between two ticks are cheaper to find by walking the outline.
 constexpr std::size_t kMostTouched = 1024;
 
-bool canFire(const Node* n) { return !n->data.Time.empty() && n->data.Fired == 0; }
-
 // The positions among siblings from the top level down: compared as sequences, they give document
 // order.
 std::vector<int> documentPosition(const Node* n) {
@@ -39,6 +37,12 @@ void TimedActions::rebuild() {
     for (Node* n = outline_.first(); n; n = outline_.next(n))
         if (canFire(n))
             pending_.push_back(n);
+    builtAt_ = changes_;
+}
+
+void TimedActions::adopt(std::vector<Node*> timedItems) {
+    pending_ = std::move(timedItems);
+    touched_.clear();
     builtAt_ = changes_;
 }
 

@@ -40,6 +40,11 @@ public:
     // Fired flags were changed without an announcement (SetFlags clears them all): the next tick
     // walks the outline again.
     void refresh() { changed(); }
+    // The list made by a walk that has just looked at every item in document order (start-up's one
+    // walk over a loaded collection), so the next tick need not walk again.
+    void adopt(std::vector<Node*> timedItems);
+    // Whether an item belongs in the list: it has a Time and has not fired in this run.
+    static bool canFire(const Node* node) { return !node->data.Time.empty() && node->data.Fired == 0; }
 
 private:
     void rebuild();

@@ -109,19 +109,21 @@ bool OutlineDragDrop::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        pressed_ = mouse->button() == Qt::LeftButton ? view_.outlineModel().nodeAt(view_.indexAt(mouse->position().toPoint()))
-                                                     : nullptr;
+        pressed_ = mouse->button() == Qt::LeftButton ? QPersistentModelIndex(view_.indexAt(mouse->position().toPoint()))
+                                                     : QPersistentModelIndex();
         pressPoint_ = mouse->position().toPoint();
         return false;
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!pressed_ || !(mouse->buttons() & Qt::LeftButton))
+        // A row deleted while the button is held (a key pressed meanwhile) leaves the index invalid.
+        const Node* pressed = pressed_.isValid() ? view_.outlineModel().nodeAt(pressed_) : nullptr;
+        if (!pressed || !(mouse->buttons() & Qt::LeftButton))
             return false;
         // The view has handled the press by now: a row it left unselected is not dragged, and the
         // view goes on selecting with the mouse instead.
-        if (!pressed_->isSelected()) {
-            pressed_ = nullptr;
+        if (!pressed->isSelected()) {
+            pressed_ = QPersistentModelIndex();
             return false;
         }
         // Small moves are kept from the view, which would otherwise narrow the selection to the
@@ -131,7 +133,7 @@ bool OutlineDragDrop::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::MouseButtonRelease:
-        pressed_ = nullptr;
+        pressed_ = QPersistentModelIndex();
         return false;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -168,8 +170,8 @@ bool OutlineDragDrop::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OutlineDragDrop::startDrag() {
-    const QModelIndex pressedIndex = view_.outlineModel().indexOf(pressed_);
-    pressed_ = nullptr;
+    const QModelIndex pressedIndex = pressed_;
+    pressed_ = QPersistentModelIndex();
     auto* drag = new QDrag(&view_);
     drag->setMimeData(dragData(view_));
     const QRect row = view_.visualRect(pressedIndex).intersected(view_.viewport()->rect());

@@ -7,6 +7,7 @@
 #include "collection/Outline.h"
 
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QPointer>
 
@@ -58,5 +59,7 @@ private:
     QWidget* mark_;
     QTimer* scrollTimer_;
     QPoint pressPoint_, dragPoint_;
-    Node* pressed_ = nullptr;  // the row pressed while a drag may start
+    // The row pressed while a drag may start: an index the model invalidates when the row goes, so
+    // a row deleted while the button is held cannot be dragged from freed memory.
+    QPersistentModelIndex pressed_;
 };

@@ -125,7 +125,7 @@ TLinkPropForm::TLinkPropForm(Outline& outline, Dialogs& dialogs, HotKeyService& 
     buildKeyList();
 }
 
-QLineEdit* TLinkPropForm::lineEdit(const char* name, std::string LinkItem::*field) {
+QLineEdit* TLinkPropForm::lineEdit(const char* name, ItemText LinkItem::*field) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(std::numeric_limits<int>::max()); // texts have any length
@@ -133,7 +133,7 @@ QLineEdit* TLinkPropForm::lineEdit(const char* name, std::string LinkItem::*fiel
     return edit;
 }
 
-QPlainTextEdit* TLinkPropForm::memo(const char* name, std::string LinkItem::*field) {
+QPlainTextEdit* TLinkPropForm::memo(const char* name, ItemText LinkItem::*field) {
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(QString::fromLatin1(name));
     memo->setTabChangesFocus(true);
@@ -256,7 +256,7 @@ QWidget* TLinkPropForm::buildKeywordsTab() {
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
     left->addWidget(caption(QStringLiteral("Keywords"), group));
-    std::string LinkItem::*const keywords[5] = {&LinkItem::Keyword1, &LinkItem::Keyword2, &LinkItem::Keyword3,
+    ItemText LinkItem::*const keywords[5] = {&LinkItem::Keyword1, &LinkItem::Keyword2, &LinkItem::Keyword3,
                                                 &LinkItem::Keyword4, &LinkItem::Keyword5};
     for (int i = 0; i < 5; ++i) {
         const std::string name = "Keyword" + std::to_string(i + 1) + "Edit";

@@ -81,12 +81,12 @@ private:
     // text still equals it stores the field's original bytes, so undecodable texts survive "Ok".
     struct LineBinding {
         QLineEdit* edit;
-        std::string LinkItem::*field;
+        ItemText LinkItem::*field;
         QString shown;
     };
     struct MemoBinding {
         QPlainTextEdit* memo;
-        std::string LinkItem::*field;
+        ItemText LinkItem::*field;
         QString shown;
     };
     struct ComboBinding {
@@ -96,8 +96,8 @@ private:
 
     QWidget* buildLinkTab();
     QWidget* buildKeywordsTab();
-    QLineEdit* lineEdit(const char* name, std::string LinkItem::*field);
-    QPlainTextEdit* memo(const char* name, std::string LinkItem::*field);
+    QLineEdit* lineEdit(const char* name, ItemText LinkItem::*field);
+    QPlainTextEdit* memo(const char* name, ItemText LinkItem::*field);
     QComboBox* choiceBox(const char* name, const QStringList& entries, std::int32_t LinkItem::*field);
     void buildKeyList();
 

@@ -1,6 +1,7 @@
 #include "app/CommandMap.h"
 #include "app/KeySequences.h"
 #include "app/TForm1.h"
+#include "panels/TimedActions.h"
 #include "collection/NodeStream.h"
 #include "support/TestOutlines.h"
 #include "support/WindowUnderTest.h"
@@ -163,6 +164,60 @@ TEST_F(TForm1Fixture, AnExistingCollectionIsShownWithTheFocusedNameInTheTitleBox
     EXPECT_THAT(shape(form->LinksTree()), ElementsAre("Alpha", "  Alpha child", "Beta"));
     EXPECT_EQ(form->linksTreeView()->model()->rowCount(), 2);
     EXPECT_EQ(form->TitleEdit()->currentText(), "Beta");
+}
+
+TEST_F(TForm1Fixture, StartUpClearsFiredFlagsRegistersHotKeysInOrderAndTimesTheStoredItems) {
+    Outline stored;
+    Node* group = addNamed(stored, nullptr, "Work");
+    Node* report = addNamed(stored, group, "Daily report");
+    report->data.ItemType = 1;
+    report->data.URL = "https://example.org/report";
+    report->data.Time = "09:30";
+    report->data.Execute = "+";
+    report->data.Fired = 255;  // as a previous run left it
+    report->data.HotKey = "Ctrl+Alt+R";
+    addNamed(stored, nullptr, "Mail")->data.HotKey = "Ctrl+Alt+M";
+    writeCollection(path("links.goto"), stored);
+    start();
+
+    EXPECT_EQ(hotKeys.calls, (std::vector<std::string>{"register " + RecordingHotKeyService::hex(hotKeys.parse("Ctrl+Alt+R")),
+                                                       "register " + RecordingHotKeyService::hex(hotKeys.parse("Ctrl+Alt+M"))}));
+    form->LinksTree().forEach([](const Node* n) { EXPECT_EQ(n->data.Fired, 0) << n->data.Name; });
+    clock.time = "09:30:02";
+    form->Timer1Timer();
+    form->Timer1Timer();
+    EXPECT_EQ(shell.requests.size(), 1u);
+}
+
+TEST_F(TForm1Fixture, ATimedItemFiresOnceWhenTheStartMessageBoxStaysOpenPastATick) {
+    Outline stored;
+    Node* due = addNamed(stored, nullptr, "Daily report");
+    due->data.ItemType = 1;
+    due->data.URL = "https://example.org/report";
+    due->data.Time = "09:30";
+    due->data.Execute = "+";
+    addNamed(stored, nullptr, "cut off");
+    Bytes damaged = writeOutline(stored);
+    damaged.resize(damaged.size() - 20);
+    std::ofstream(path("links.goto"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(damaged.data()), static_cast<std::streamsize>(damaged.size()));
+    clock.time = "09:30:00";
+    dialogs.whileOpen = [] { QTest::qWait(kTimerIntervalMs + 500); };  // the box is read for a while
+    start();
+    dialogs.whileOpen = nullptr;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    form->Timer1Timer();
+    form->Timer1Timer();
+    EXPECT_EQ(shell.requests.size(), 1u);
+}
+
+TEST_F(TForm1Fixture, ANameOfAnyLengthSurvivesAFocusMoveThroughTheTitleBox) {
+    startWith({"long", "short"});
+    const std::string longName(40000, 'n');
+    item("long")->data.Name = longName;
+    form->LinksTree().setFocused(item(longName));
+    form->LinksTree().setFocused(item("short"));
+    EXPECT_EQ(form->LinksTree().first()->data.Name, longName);
 }
 
 TEST_F(TForm1Fixture, ATitleTypedBeforeAFocusMoveGoesToThePreviouslyFocusedItem) {

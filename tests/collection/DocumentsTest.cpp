@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -222,6 +223,35 @@ TEST_F(DocumentsFixture, WhenTheCollectionBeingLeftCannotBeSavedNothingIsOpened)
     EXPECT_THROW(docs->LoadTree(path("Info/second.goto")), FileError);
     EXPECT_EQ(docs->currentPath(), path("missing-folder/links.goto"));
     EXPECT_THAT(shape(outline), ElementsAre(""));
+}
+
+TEST_F(DocumentsFixture, AFileThatCannotBeOpenedIsNotDamagedAndChangesNothing) {
+    writeBytes(path("links.goto"), collectionWith({"open collection"}));
+    docs->LoadTree(path("links.goto"));
+    fs::create_directories(folder / "Info" / "a folder.goto");
+    writeBytes(path("Info/private.goto"), collectionWith({"private"}));
+    fs::permissions(folder / "Info" / "private.goto", fs::perms::none);
+    struct Case {
+        const char* name;
+        bool needsAnOrdinaryUser;  // the superuser may open any file
+    };
+    for (const Case& c : {Case{"Info/a folder.goto", false}, Case{"Info/private.goto", true}}) {
+        if (c.needsAnOrdinaryUser && ::geteuid() == 0)
+            continue;
+        try {
+            docs->LoadTree(path(c.name));
+            ADD_FAILURE() << c.name << " was opened";
+        } catch (const CollectionLoadError& e) {
+            EXPECT_EQ(e.number(), 0);
+            EXPECT_THAT(e.what(), HasSubstr(path(c.name)));
+            EXPECT_THAT(e.what(), HasSubstr(c.needsAnOrdinaryUser ? "Permission denied" : "Is a directory"));
+            EXPECT_THAT(e.what(), HasSubstr("stays open"));
+        }
+        EXPECT_EQ(docs->currentPath(), path("links.goto"));
+        EXPECT_THAT(shape(outline), ElementsAre("open collection"));
+    }
+    EXPECT_FALSE(fs::exists(folder / "Info" / "a folder.recovered.goto"));
+    EXPECT_FALSE(fs::exists(folder / "Info" / "private.recovered.goto"));
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <string>
 
 using ::testing::ElementsAre;
 
@@ -163,6 +165,11 @@ const ReadCase kReadCases[] = {
     {"version 1 widens the state byte", cat({fileHeader(1), oldNode("sel", 0x80), oldNode("exp", 0x20)}),
      {"sel", "exp"}, {0x0180, 0x00A0}},
     {"version 0 reads until the end", cat({fileHeader(0), oldNode("only", 0x00)}), {"only"}, {0x0080}},
+    {"version 1 parents get the child bits their children give them",
+     cat({fileHeader(1),
+          chunk(1, cat({chunk(2, cat({le32(1), le32(20), {0x20, 50, 0, 0}, oldNode("child", 0x00)})),
+                        chunk(4, recordNamed("parent"))}))}),
+     {"parent", "  child"}, {0x00E0, 0x0080}},
     {"code unit 4 is not checked",
      cat({le16(0x2045), le16(0x0056), le16(0x0054), le16(2), le16(0x1234), le16(0x2046), le32(1), leaf("x")}),
      {"x"}, {0x0081}},
@@ -246,11 +253,11 @@ const ErrorCase kErrorCases[] = {
          b.resize(b.size() - 30);
          return b;
      }(),
-     2004, kNotEnough, {"first", ""}},
+     2004, kNotEnough, {"first", "second"}},
     {"negative skip size", cat({fileHeader(2), le32(1), chunk(1, cat({chunk(2, baseBody(0, 0x81)), le32(9), le32(-8)}))}),
      2006, "Stream data corrupt. Unexpected data after node's end position.", {""}},
     {"child count larger than the data", cat({fileHeader(2), le32(1), chunk(1, chunk(2, baseBody(1000000, 0xC1)))}),
-     2004, kNotEnough, {"", "  "}},
+     2004, kNotEnough, {""}},
 };
 
 class NodeStreamErrors : public ::testing::TestWithParam<ErrorCase> {};
@@ -276,6 +283,89 @@ INSTANTIATE_TEST_SUITE_P(Damaged, NodeStreamErrors, ::testing::ValuesIn(kErrorCa
                                      c = '_';
                              return n;
                          });
+
+// A collection cut short, the way a file is damaged: a top-level group whose chunk claims the whole
+// file. What was read whole is kept; a group's own record comes after its children, so a cut inside
+// its children loses its name.
+struct CutCase {
+    const char* name;
+    const char* at;  // the name where the cut is made
+    int offset;      // from the first byte of that name
+    std::vector<std::string> shapeAfter;
+};
+
+// A leaf's record starts 45 bytes after its node chunk: node header, base chunk, user-data header
+// and the name's count.
+constexpr int kLeafRecordName = 8 + 8 + 17 + 8 + 4;
+
+const CutCase kCutCases[] = {
+    {"inside a record after its name", "c-item", 6 + 2,
+     {"", "  a-item", "  b-item", "    b1-item", "    b2-item", "      b21-item", "      b22-item", "  c-item"}},
+    {"inside a child's base body", "c-item", -kLeafRecordName + 8 + 8 + 5,
+     {"", "  a-item", "  b-item", "    b1-item", "    b2-item", "      b21-item", "      b22-item"}},
+    {"between children", "c-item", -kLeafRecordName,
+     {"", "  a-item", "  b-item", "    b1-item", "    b2-item", "      b21-item", "      b22-item"}},
+    {"inside a deep branch", "b22-item", 8 + 3, {"", "  a-item", "  ", "    b1-item", "    ", "      b21-item", "      b22-item"}},
+    {"inside the first child's header", "a-item", -kLeafRecordName + 3, {""}},
+};
+
+class CutCollections : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutCollections, KeepEverythingReadWholeThenReportNotEnoughData) {
+    Outline original;
+    Node* top = addNamed(original, nullptr, "top");
+    addNamed(original, top, "a-item");
+    Node* b = addNamed(original, top, "b-item");
+    addNamed(original, b, "b1-item");
+    Node* b2 = addNamed(original, b, "b2-item");
+    addNamed(original, b2, "b21-item");
+    addNamed(original, b2, "b22-item");
+    addNamed(original, top, "c-item");
+    Bytes bytes = writeOutline(original);
+    const std::string at = GetParam().at;
+    const auto name = std::search(bytes.begin(), bytes.end(), at.begin(), at.end());
+    ASSERT_NE(name, bytes.end());
+    bytes.resize(static_cast<std::size_t>(name - bytes.begin() + GetParam().offset));
+
+    Outline outline;
+    try {
+        readOutline(outline, bytes);
+        FAIL() << "no error";
+    } catch (const StreamError& e) {
+        EXPECT_EQ(e.number(), StreamErrorNumber::NotEnoughData);
+    }
+    EXPECT_EQ(shape(outline), GetParam().shapeAfter);
+    // What was kept is a whole outline: written again, it reads back without an error.
+    Outline again;
+    readOutline(again, writeOutline(outline));
+    EXPECT_EQ(shape(again), GetParam().shapeAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, CutCollections, ::testing::ValuesIn(kCutCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             for (char& c : n)
+                                 if (!isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return n;
+                         });
+
+TEST(CutCollections, AFileCutAtTwoThirdsGivesBackAboutTwoThirdsOfItsItems) {
+    Outline original;
+    Node* top = addNamed(original, nullptr, "Everything");
+    for (int g = 0; g < 30; ++g) {
+        Node* group = addNamed(original, top, "group " + std::to_string(g));
+        for (int i = 0; i < 30; ++i)
+            addNamed(original, group, "item " + std::to_string(g) + "." + std::to_string(i));
+    }
+    Bytes bytes = writeOutline(original);
+    bytes.resize(bytes.size() * 2 / 3);
+    Outline outline;
+    EXPECT_THROW(readOutline(outline, bytes), StreamError);
+    const int kept = outline.totalCount();
+    EXPECT_GE(kept, original.totalCount() * 63 / 100);
+    EXPECT_LE(kept, original.totalCount() * 67 / 100 + 1);
+}
 
 // Records cut short or with untrustworthy counts: reading never goes past the chunk, keeps what it
 // read, and the next node is read normally.

@@ -38,7 +38,7 @@ inline void select(Outline& outline, const std::vector<std::string>& names) {
 inline std::vector<std::string> selectedNames(const Outline& outline) { return names(outline.selectedNodes()); }
 
 inline std::string focusedName(const Outline& outline) {
-    return outline.focused() ? outline.focused()->data.Name : std::string("(none)");
+    return outline.focused() ? outline.focused()->data.Name.str() : std::string("(none)");
 }
 
 // A record with every field set, an 8-bit text among them.

@@ -6,6 +6,7 @@
 #include "ui/OutlineModel.h"
 #include "ui/OutlineView.h"
 
+#include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
@@ -155,6 +156,29 @@ TEST(OutlineDragDrop, PressingOnASelectedRowAndMovingALittleKeepsTheWholeSelecti
     EXPECT_TRUE(w.A->isSelected());
     EXPECT_TRUE(w.C->isSelected());
     QTest::mouseRelease(w.linksView->viewport(), Qt::LeftButton, Qt::NoModifier, start + QPoint(0, 2));
+}
+
+// Delete pressed while the button is held frees the row pressed on. A new selected row then takes
+// its memory; the next mouse move must not start a drag from the row that is gone.
+TEST(OutlineDragDrop, ARowDeletedWhileTheButtonIsHeldStartsNoDrag) {
+    Window w;
+    w.links.setSelected(w.C, true);
+    const QPoint start = w.rowPoint(w.linksView, w.C, 0.5);
+    QTest::mousePress(w.linksView->viewport(), Qt::LeftButton, Qt::NoModifier, start);
+    w.links.deleteNode(w.C);
+    w.links.setSelected(addNamed(w.links, nullptr, "D"), true);
+    bool dragStarted = false;
+    QTimer::singleShot(0, w.linksView, [&] {
+        dragStarted = !w.linksView->findChildren<QDrag*>().isEmpty();
+        QDrag::cancel();
+    });
+    const QPoint far = start + QPoint(0, 3 * QApplication::startDragDistance());
+    QMouseEvent move(QEvent::MouseMove, far, w.linksView->viewport()->mapToGlobal(far), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w.linksView->viewport(), &move);
+    QApplication::processEvents();
+    EXPECT_FALSE(dragStarted);
+    QTest::mouseRelease(w.linksView->viewport(), Qt::LeftButton, Qt::NoModifier, far);
 }
 
 } // namespace

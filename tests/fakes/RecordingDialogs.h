@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,12 @@ public:
     std::vector<std::int32_t> colorRequests;             // the starting colour of each colour chooser
     std::deque<std::optional<std::int32_t>> colorAnswers; // nullopt (or none left) answers "cancel"
 
-    void showMessage(const std::string& text) override { messages.push_back("message: " + text); }
-    void showWarning(const std::string& text) override { messages.push_back("warning: " + text); }
-    void showError(const std::string& text) override { messages.push_back("error: " + text); }
+    // Runs while a message box is open, as the events a real box lets through meanwhile.
+    std::function<void()> whileOpen;
+
+    void showMessage(const std::string& text) override { shown("message: " + text); }
+    void showWarning(const std::string& text) override { shown("warning: " + text); }
+    void showError(const std::string& text) override { shown("error: " + text); }
     std::optional<std::string> askOpenFileName(const FileDialogRequest& request) override { return answer(request); }
     std::optional<std::string> askSaveFileName(const FileDialogRequest& request) override { return answer(request); }
     std::optional<std::int32_t> askColor(std::int32_t initial) override {
@@ -30,6 +34,11 @@ public:
     }
 
 private:
+    void shown(std::string message) {
+        messages.push_back(std::move(message));
+        if (whileOpen)
+            whileOpen();
+    }
     std::optional<std::string> answer(const FileDialogRequest& request) {
         fileRequests.push_back(request);
         if (fileAnswers.empty())

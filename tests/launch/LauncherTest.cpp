@@ -149,7 +149,7 @@ TEST_F(LauncherTest, AnEmptyRequiredFieldSaysSorryInEveryModeExceptForNotesAndWa
     Node* item = outline.addChild(nullptr);
     struct Case {
         std::int32_t type;
-        std::string LinkItem::*field;
+        ItemText LinkItem::*field;
         bool sorry;
     } cases[] = {
         {ItemType::None, &LinkItem::URL, true},        {ItemType::Url, &LinkItem::URL, true},

@@ -35,7 +35,7 @@ struct RecordChanges : OutlineListener {
 // Every text field with its box. HotKeyEdit is read-only for the user; the dialog writes it.
 struct TextBox {
     const char* name;
-    std::string LinkItem::*field;
+    ItemText LinkItem::*field;
     bool memo = false;
 };
 const TextBox kTextBoxes[] = {

@@ -63,7 +63,6 @@ void typing(benchmark::State& state, std::string query) {
     benchmark::DoNotOptimize(found);
     const double items = static_cast<double>(state.range(0));
     state.counters["collection_bytes_per_item"] = s.collectionBytes / items;
-    state.counters["index_bytes_per_item"] = static_cast<double>(s.finder->indexBytes()) / items;
 }
 
 // The search alone, without the list.
@@ -75,8 +74,7 @@ void searchOnly(benchmark::State& state, std::string query) {
     state.counters["matches"] = static_cast<double>(s.finder->find(query).total);
 }
 
-// An item inserted and one deleted (each followed by the index in place), then the next search;
-// with `burst`, more changes at once than the index follows, so that the search folds every item.
+// Items inserted and deleted, then the next search: it sees the outline as it is now.
 void searchAfterChanges(benchmark::State& state, int changes) {
     Searched& s = searched(static_cast<int>(state.range(0)));
     Node* middle = s.outline.first();

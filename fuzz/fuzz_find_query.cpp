@@ -1,5 +1,5 @@
 // Find queries and the stored texts they are matched against: the query parser, case and accent
-// folding of any bytes (UTF-8 or not), the matcher, the index and the "Last visited" reader.
+// folding of any bytes (UTF-8 or not), the matcher, the finder and the "Last visited" reader.
 // Input: query, then the fields of a few items, separated by 0x00 bytes.
 #include "collection/Outline.h"
 #include "find/Finder.h"
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string_view query = parts[0];
     finder.find(query, {3, true});
-    if (Node* first = outline.first()) { // a record changed after the index was made
+    if (Node* first = outline.first()) { // a record changed between two finds
         first->data.Note = std::string(query);
         outline.recordChanged(first);
         if (Node* item = finder.find(query).items.empty() ? nullptr : first)

@@ -29,7 +29,7 @@ bool before(const Candidate& a, const Candidate& b) {
 
 } // namespace
 
-Finder::Finder(Outline& outline, DateOrder dateOrder) : outline_(outline), index_(outline), dateOrder_(dateOrder) {
+Finder::Finder(Outline& outline, DateOrder dateOrder) : outline_(outline), dateOrder_(dateOrder) {
     outline_.addListener(this);
 }
 
@@ -46,14 +46,13 @@ FindResult Finder::find(std::string_view typed, const FindOptions& options) cons
     ItemMatcher matcher(query);
     // The worst of the best `limit` candidates on top, to be replaced by a better one.
     std::priority_queue<Candidate, std::vector<Candidate>, decltype(&before)> best(&before);
-    index_.update();
-    std::string_view views[2];
-    for (std::size_t here = 0; here < index_.size(); ++here) {
-        const int rank = matcher.rank(index_.texts(here, views));
+    std::size_t ordinal = 0;
+    for (Node* node = outline_.first(); node; node = outline_.next(node)) {
+        const std::size_t here = ordinal++;
+        const int rank = matcher.rank(node->data);
         if (rank < 0)
             continue;
         ++result.total;
-        Node* node = index_.node(here);
         Candidate c{rank, 0, 0, here, node};
         if (options.recentFirst) {
             c.stamp = accessStamp(std::string_view(node->data.AccessInfo), dateOrder_);

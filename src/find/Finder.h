@@ -1,10 +1,10 @@
 // Finding items of an outline by a query (FindQuery.h): every item is looked at as it is now, hidden
-// and collapsed ones included, so a change made a moment ago is found. The best matches come first:
-// by rank (ItemMatch.h), then, where asked, the item launched most recently, then document order.
+// and collapsed ones included, so a change made a moment ago is found. No index is kept: the item
+// texts lie packed in one arena, and a scan of them costs less than following the outline's changes. The best matches
+// come first: by rank (ItemMatch.h), then, where asked, the item launched most recently, then document order.
 #pragma once
 
 #include "collection/Outline.h"
-#include "find/FindIndex.h"
 #include "find/LaunchRecency.h"
 
 #include <cstddef>
@@ -42,15 +42,12 @@ public:
     // An item was launched from a find: it counts as the most recent launch, before any stamp of the
     // same minute.
     void launched(Node* item);
-    // The memory the finder's index of folded texts holds, in bytes.
-    std::size_t indexBytes() const { return index_.bytes(); }
 
 private:
     void nodesAboutToBeRemoved(Node* parent, int first, int last) override;
     void aboutToReset() override;
 
     Outline& outline_;
-    mutable FindIndex index_; // brought up to date by each find
     DateOrder dateOrder_;
     std::unordered_map<const Node*, std::uint64_t> launches_; // this run's launches, by order
     std::uint64_t launchCount_ = 0;

@@ -4,16 +4,11 @@
 #include "collection/ItemType.h"
 #include "find/FoldedText.h"
 #include "find/FoundItems.h"
-#include "find/ItemMatch.h"
 #include "launch/LaunchFixture.h"
 #include "support/TestOutlines.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <random>
-#include <tuple>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -151,74 +146,6 @@ TEST(FindRanking, EditsMovesAndManyChangesAtOnceAreFoundAtTheNextFind) {
         }
     EXPECT_EQ(finder.find("kestrel 19").total, all.size());
     EXPECT_EQ(finder.find("kestrel 18").total, 0u);
-    EXPECT_GT(finder.indexBytes(), 0u);
-}
-
-// Every match of the outline as it is, best first: what the finder's index must agree with.
-std::vector<Node*> matchesOfTheItemsThemselves(const Outline& outline, const std::string& typed) {
-    const FindQuery query = parseFindQuery(typed);
-    ItemMatcher matcher(query);
-    std::vector<std::tuple<int, std::size_t, Node*>> found;
-    std::size_t ordinal = 0;
-    outline.forEach([&](Node* n) {
-        if (const int rank = matcher.rank(n->data); rank >= 0)
-            found.emplace_back(rank, ordinal, n);
-        ++ordinal;
-    });
-    std::sort(found.begin(), found.end());
-    std::vector<Node*> nodes;
-    for (const auto& f : found)
-        nodes.push_back(std::get<2>(f));
-    return nodes;
-}
-
-TEST(FindIndexFollowsTheOutline, InsertsRemovalsMovesCopiesAndEditsInAnyMixAgreeWithTheItemsThemselves) {
-    Outline outline;
-    const Finder finder(outline);
-    const char* words[] = {"alpha", "beta", "Gamma", "d\xC3\xA9lta", "epsilon"};
-    std::mt19937 random(18);
-    auto any = [&](auto n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    auto someNode = [&]() -> Node* {
-        std::vector<Node*> all;
-        outline.forEach([&](Node* n) { all.push_back(n); });
-        return all.empty() ? nullptr : all[static_cast<std::size_t>(any(all.size()))];
-    };
-    auto fill = [&](Node* n) {
-        n->data.Name = std::string(words[any(5)]) + " " + words[any(5)];
-        n->data.URL = std::string("https://") + words[any(5)] + ".example";
-        if (any(3) == 0)
-            n->data.Keyword2 = words[any(5)];
-    };
-    for (int step = 0; step < 400; ++step) {
-        // Bursts of changes between finds: some followed one by one, some too many to follow.
-        const int changes = any(4) == 0 ? 12 : 1 + any(3);
-        for (int c = 0; c < changes; ++c) {
-            Node* target = someNode();
-            switch (outline.totalCount() < 5 ? 0 : any(6)) {
-            case 0:
-                fill(outline.insertNode(target, static_cast<AttachMode>(any(4)))); // filled after the insertion
-                break;
-            case 1:
-                outline.deleteNode(target);
-                break;
-            case 2:
-                if (Node* to = someNode(); to != target && !outline.isAncestorOf(target, to))
-                    outline.moveNode(target, to, static_cast<AttachMode>(any(4)));
-                break;
-            case 3:
-                if (outline.totalCount() < 200)
-                    outline.copyNode(target, someNode(), static_cast<AttachMode>(any(4)));
-                break;
-            default:
-                fill(target);
-                outline.recordChanged(target);
-                break;
-            }
-        }
-        for (const char* query : {"alpha", "gamma delta", "url:beta", "tag:epsilon", "a"})
-            ASSERT_EQ(finder.find(query, {100000, false}).items, matchesOfTheItemsThemselves(outline, query))
-                << "step " << step << ", query " << query;
-    }
 }
 
 struct RecentLaunches : LaunchFixture {

@@ -15,11 +15,12 @@ mkdir -p "$corpus/file" "$corpus/clipboard"
 build-fuzz/fuzz/fuzz_make_seeds "$corpus/file" "$corpus/clipboard"
 cp -r fuzz/seeds/hotkey_text "$corpus/hotkey"
 cp -r fuzz/seeds/handover_message "$corpus/handover"
+cp -r fuzz/seeds/find_query "$corpus/find"
 cp -r resources/skins "$corpus/skin"
 mkdir -p "$corpus/firefox" "$corpus/chromium"
 build-fuzz/fuzz/fuzz_make_session_seeds "$corpus/firefox" "$corpus/chromium"
 for harness in file:fuzz_collection_file clipboard:fuzz_clipboard_data hotkey:fuzz_hotkey_text skin:fuzz_skin_file \
-    firefox:fuzz_firefox_session chromium:fuzz_chromium_session handover:fuzz_handover_message; do
+    firefox:fuzz_firefox_session chromium:fuzz_chromium_session handover:fuzz_handover_message find:fuzz_find_query; do
     build-fuzz/fuzz/"${harness#*:}" -runs=20000 -seed=1 -artifact_prefix=build-fuzz/ "$corpus/${harness%%:*}" 2>&1 | tail -n 1
 done
 

@@ -27,6 +27,8 @@ constexpr CommandEntry kCommands[] = {
     {"Edit", "Paste", "PasteLink_mpClick", ""},
     {"Edit", "", "", "", true, K::Separator},
     {"Edit", "Delete Items", "DeleteLink_mpClick", "Ctrl+D"},
+    {"Edit", "", "", "", true, K::Separator},
+    {"Edit", "Find…", "Find1Click", "Ctrl+F"},
     {"Edit", "Save Page", "SavePage1Click", "", Hidden},
 
     {"", "View", "", "", true, K::Submenu},
@@ -255,6 +257,7 @@ constexpr CommandEntry kCommands[] = {
     {"Service", "Windows Explorer", "WindowsExplorer1Click", ""},
     {"Service", "", "", "", true, K::Separator},
     {"Service", "Start With the Desktop", "StartWithTheDesktop1Click", "", true, K::Action, true},
+    {"Service", "Quick Launcher Key…", "QuickLauncherKey1Click", ""},
 
     {"", "Help", "", "", true, K::Submenu},
     {"Help", "Wendelmoor Help", "TarvelinHelp1Click", "", Hidden},

@@ -12,6 +12,7 @@
 #include "ui/ItemTypeImages.h"
 #include "ui/ToolPictures.h"
 #include "ui/OutlineModel.h"
+#include "ui/QuickLauncherBox.h"
 #include "ui/OutlineView.h"
 #include "ui/TLinkPropForm.h"
 #include "ui/TRbStyleManager.h"
@@ -102,6 +103,8 @@ TForm1::TForm1(AppFolders folders, TForm1Services services, QWidget* parent)
     : QMainWindow(parent), folders_(std::move(folders)), services_(services),
       launcher_({services_.shell, services_.clipboard, services_.dialogs, services_.clock}),
       trayCommands_(services_.tray),
+      launcherKey_(services_.hotKeys, services_.dialogs, services_.preferences,
+                   [this](const std::string& text) { return itemsCarryHotKey(linksTree_, text); }),
       documents_(linksTree_, folders_.data), documentCommands_(documents_, services_.dialogs),
       linksModel_(std::make_unique<OutlineModel>(linksTree_)), marksModel_(std::make_unique<OutlineModel>(marksTree_)),
       dirModel_(std::make_unique<OutlineModel>(dirTree_)) {
@@ -137,6 +140,7 @@ TForm1::TForm1(AppFolders folders, TForm1Services services, QWidget* parent)
     setUpViews();
     setUpSidePanels();
     setUpDesktop();
+    setUpQuickLauncher();
     services_.hotKeys.setPressHandler([this](std::uint32_t value, int identifier) {
         HotKeyManager1HotKeyPressed(value, identifier);
     });
@@ -324,6 +328,7 @@ QWidget* TForm1::buildCentre() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(buildTitleRow());
+    column->addWidget(buildFindBar(centre));
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     row->addWidget(buildToolColumn());
@@ -416,6 +421,7 @@ void TForm1::FormCreate() {
     FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
     PrepareStartCollection(linksTree_, services_.hotKeys, timedItems_);  // 11. and 14. in one walk
+    launcherKey_.start();                                  //     and the quick launcher's key
     // The timer ticks from here on: a tick while a start-up message box was open would fire items
     // whose fired flags are then cleared, and they would fire twice.
     timer1_->start();
@@ -432,6 +438,8 @@ void TForm1::FormCreate() {
 void TForm1::AddLinksHotKeys() { ::AddLinksHotKeys(services_.hotKeys, linksTree_); }
 
 void TForm1::HotKeyManager1HotKeyPressed(std::uint32_t value, int /*identifier*/) {
+    if (launcherKey_.isLauncherPress(value))
+        return showQuickLauncher();
     ::HotKeyManager1HotKeyPressed(launcher_, linksTree_, services_.hotKeys, value);
 }
 

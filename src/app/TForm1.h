@@ -12,7 +12,9 @@
 #include "editing/EditingHost.h"
 #include "editing/Navigation.h"
 #include "editing/OutlineClipboard.h"
+#include "find/Finder.h"
 #include "launch/Launcher.h"
+#include "launch/QuickLauncherKey.h"
 #include "launch/TrayCommands.h"
 #include "panels/Layouts.h"
 #include "panels/TimedActions.h"
@@ -23,6 +25,7 @@
 #include "platform/Autostart.h"
 #include "platform/BrowserWindows.h"
 #include "platform/Dialogs.h"
+#include "platform/Preferences.h"
 #include "platform/UrlCache.h"
 #include "platform/xdg/AppFolders.h"
 #include "ui/OutlineDragDrop.h"
@@ -30,8 +33,10 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +55,8 @@ class TLinkPropForm;
 class TrayIcon;
 class QSplitter;
 class QTimer;
+class FindBar;
+class QuickLauncherBox;
 class TAboutForm;
 class TRbStyleManager;
 
@@ -69,6 +76,8 @@ struct TForm1Services {
     // collections this window holds (none: nothing is locked).
     Autostart& autostart = Autostart::none();
     CollectionLock* collectionLock = nullptr;
+    // Where the quick launcher's key is kept; a window given none keeps it for the run only.
+    Preferences& preferences = Preferences::none();
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -178,6 +187,14 @@ public:
     // The collection the creation handler reads instead of the data folder's "links.goto".
     void setStartCollection(const std::string& path) { documentCommands_.setStartCollection(path); }
     void HandOverRequest(std::string_view verb, const std::string& argument);
+    // The find bar and the quick launcher (TForm1Find.cpp). The question "Quick Launcher Key…" asks
+    // is a dialog unless another is given; it answers the text given, nullopt when cancelled.
+    using KeyQuestion = std::function<std::optional<std::string>(const std::string& current)>;
+    void setQuickLauncherKeyQuestion(KeyQuestion question) { askLauncherKey_ = std::move(question); }
+    FindBar* findBar() const { return findBar_; }
+    QuickLauncherBox* quickLauncher() const { return quickLauncher_.get(); }
+    const QuickLauncherKey& quickLauncherKey() const { return launcherKey_; }
+    Finder& finder() { return finder_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -205,6 +222,11 @@ private:
     void setUpDesktop();
     // The trees' key and mouse handlers (TForm1Views.cpp).
     void setUpViews();
+    // The find bar over the outline, the quick launcher box and its key (TForm1Find.cpp).
+    QWidget* buildFindBar(QWidget* parent);
+    void setUpQuickLauncher();
+    void showFoundItem(Node* item);
+    void showQuickLauncher();
 
     // Undo and redo (TForm1Undo.cpp): a handler run as one undo step, the title box stored as one,
     // what an undone or redone step leaves to show, and the captions of the two commands.
@@ -253,6 +275,9 @@ private:
     // Made before the outline's view, so that it expands around a newly focused item before the
     // view scrolls to it.
     ExpandOnFocus linksExpandOnFocus_{linksTree_};
+    Finder finder_{linksTree_};
+    QuickLauncherKey launcherKey_;
+    KeyQuestion askLauncherKey_;
     Documents documents_;
     AutoSave autoSave_{linksTree_, documents_};
     DocumentCommands documentCommands_;
@@ -287,4 +312,6 @@ private:
     MenuEntry driveMenu_;
     std::unique_ptr<Drives> mountedDrives_;
     const Drives* drives_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    std::unique_ptr<QuickLauncherBox> quickLauncher_;  // a window of its own, shown without the main one
 };

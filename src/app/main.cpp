@@ -6,6 +6,7 @@
 #include "platform/qt/LockFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPreferences.h"
 #include "platform/qt/QtTrayIcon.h"
 #include "platform/UnavailableHotKeyService.h"
 #include "platform/linux/LinuxShell.h"
@@ -111,8 +112,9 @@ int main(int argc, char** argv) {
     XdgUrlCache urlCache(userFolders.cacheHome);
     XdgAutostart autostart(userFolders.configHome, QApplication::applicationFilePath().toStdString());
     LockFiles collectionLocks;
+    QtPreferences preferences(QtPreferences::userFile());
     TForm1 form(folders, TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache,
-                                        autostart, &collectionLocks});  // 4.
+                                        autostart, &collectionLocks, preferences});  // 4.
     dialogs.setParent(&form);
     tray.attach(&form);
     if (!folderError.empty())

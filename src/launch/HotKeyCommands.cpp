@@ -35,6 +35,13 @@ bool AddHotKey2(HotKeyService& hotKeys, Dialogs& dialogs, HotKeyValue value) {
     return false;
 }
 
+bool itemsCarryHotKey(const Outline& outline, std::string_view displayText) {
+    for (const Node* n = outline.first(); n; n = outline.next(n))
+        if (std::string_view(n->data.HotKey) == displayText)
+            return true;
+    return false;
+}
+
 void HotKeyManager1HotKeyPressed(Launcher& launcher, Outline& outline, const HotKeyService& hotKeys,
                                  HotKeyValue value) {
     const std::string text = hotKeys.text(value);

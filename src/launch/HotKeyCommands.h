@@ -34,6 +34,9 @@ inline constexpr const char* kNoGlobalHotKeys =
 // desktop has no global hot keys, with kNoGlobalHotKeys the first time). False when refused.
 bool AddHotKey2(HotKeyService& hotKeys, Dialogs& dialogs, HotKeyValue value);
 
+// Whether any item of the outline carries the display text of a combination in its HotKey field.
+bool itemsCarryHotKey(const Outline& outline, std::string_view displayText);
+
 // A press of a registered combination: launches, in document order and in mode 0, every item whose
 // HotKey equals the combination's display text exactly; nothing when no item carries it any more.
 void HotKeyManager1HotKeyPressed(Launcher& launcher, Outline& outline, const HotKeyService& hotKeys, HotKeyValue value);

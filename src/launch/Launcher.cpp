@@ -86,6 +86,14 @@ void Launcher::BrowseNodeURL(Outline& tree, Node* item, int mode) {
     }
 }
 
+void Launcher::LaunchItem(Outline& tree, Node* item, int mode) {
+    if (!item)
+        return;
+    BrowseNodeURL(tree, item, mode);
+    if (item->data.ItemType != ItemType::GoogleSearch) // stamped already
+        stamp(tree, item);
+}
+
 void Launcher::BrowseURL(Outline& tree, int mode) {
     if (!tree.focused()) {
         s_.dialogs.showMessage(kNoNodeSelected);

@@ -45,6 +45,9 @@ public:
 
     // Launches one item by its type in a launch mode; only Google Search items get a stamp.
     void BrowseNodeURL(Outline& tree, Node* item, int mode);
+    // Launches one item by its type, as BrowseNodeURL does, and stamps it whatever its type (the
+    // find bar and the quick launcher launch this way).
+    void LaunchItem(Outline& tree, Node* item, int mode);
     // Launches the first selected item of the tree by the browse sequences' rules and stamps it,
     // whatever its type; "There was no node selected." when the tree has no focused item.
     void BrowseURL(Outline& tree, int mode);

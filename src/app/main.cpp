@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     QtTrayIcon tray;
     const XdgFolders userFolders = XdgFolders::ofThisProcess();
     SessionFileBrowserWindows browserWindows(userFolders);
-    XdgUrlCache urlCache(userFolders.cacheHome);
+    XdgUrlCache urlCache = XdgUrlCache::ofUser(userFolders);
     TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
                 TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache});  // 4.
     dialogs.setParent(&form);

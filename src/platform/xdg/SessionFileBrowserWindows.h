@@ -1,6 +1,6 @@
 // The open windows of the user's browsers, read from the session files the browsers keep while they
-// run: Firefox first (every profile its profiles.ini lists; the current session in
-// sessionstore-backups/recovery.jsonlz4), then each browser of the Chromium family that is running
+// run: Firefox first (every profile its profiles.ini lists whose "lock" link names a live process;
+// the current session in sessionstore-backups/recovery.jsonlz4), then each browser of the Chromium family that is running
 // (its user data folder holds the "SingletonLock" link), each profile's newest session file.
 #pragma once
 

@@ -18,6 +18,7 @@
 #include "panels/DriveMenu.h"
 #include "panels/TagsPanel.h"
 #include "panels/NoteEditor.h"
+#include "platform/BackgroundWork.h"
 #include "platform/BrowserWindows.h"
 #include "platform/Dialogs.h"
 #include "platform/UrlCache.h"
@@ -32,6 +33,7 @@
 #include <string_view>
 
 class OutlineModel;
+struct BookmarkImportChoice;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -61,6 +63,8 @@ struct TForm1Services {
     // the web caches; a window given none finds no window and no cache entry.
     BrowserWindows& browserWindows = BrowserWindows::none();
     UrlCache& urlCache = UrlCache::none();
+    // Where imports and exports read and write; by default on the window's thread, never cancelled.
+    BackgroundWork& backgroundWork = BackgroundWork::onThisThread();
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -121,6 +125,10 @@ public:
 
     // Files dropped on the window outside the outline become items under the focused item.
     void filesDropped(const std::vector<std::string>& paths);
+    // Imports a bookmarks file of any kind as a new top-level group (TForm1Exchange.cpp): the
+    // command line's "--import"; the duplicate rule applies.
+    void importBookmarkFile(const std::string& path);
+
     // Saves the collection when the desktop session ends or the program is told to stop; false when
     // the save failed (the error has been shown).
     bool saveForShutdown();
@@ -180,6 +188,8 @@ private:
     Qt::DropAction LinksTreeDragDrop(OutlineView& receiver, const OutlineDragDrop::Drop& drop);
     // The trees' key and mouse handlers (TForm1Views.cpp).
     void setUpViews();
+
+    void importBookmarkChoice(const BookmarkImportChoice& choice);
 
     void buildMenus();
     QWidget* buildToolStrip();

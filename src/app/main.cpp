@@ -1,6 +1,8 @@
 // Wendelmoor: the program start.
+#include "app/BookmarkOptions.h"
 #include "app/SplashWindow.h"
 #include "app/TForm1.h"
+#include "platform/qt/QtBackgroundWork.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtTrayIcon.h"
@@ -16,8 +18,16 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
+
+#include <iostream>
 
 int main(int argc, char** argv) {
+    // "--export" needs no display: it is done before anything of Qt starts.
+    const BookmarkOptions bookmarkFiles = bookmarkOptions(argc, argv);
+    if (const std::optional<int> status = runBookmarkOptions(bookmarkFiles, runningProgramFolder(), std::cerr))
+        return *status;
+
     QApplication app(argc, argv);                       // 1.
 
     auto splash = std::make_unique<SplashWindow>();      // 2. shown and painted before anything else
@@ -39,9 +49,11 @@ int main(int argc, char** argv) {
     const XdgFolders userFolders = XdgFolders::ofThisProcess();
     SessionFileBrowserWindows browserWindows(userFolders);
     XdgUrlCache urlCache = XdgUrlCache::ofUser(userFolders);
+    QtBackgroundWork backgroundWork;
     TForm1 form(QApplication::applicationDirPath().toStdString() + "/",
-                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache});  // 4.
+                TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache, backgroundWork});  // 4.
     dialogs.setParent(&form);
+    backgroundWork.setParent(&form);
     tray.attach(&form);
     form.FormCreate();
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.
@@ -57,5 +69,7 @@ int main(int argc, char** argv) {
     QObject::connect(&stopRequests, &TerminationSignals::terminationRequested, &form, [&form](int) { form.close(); });
 
     form.show();
+    if (bookmarkFiles.importFile)
+        QTimer::singleShot(0, &form, [&form, &bookmarkFiles] { form.importBookmarkFile(*bookmarkFiles.importFile); });
     return QApplication::exec();                        // 7.
 }

@@ -99,3 +99,10 @@ OpenBrowserTabs SessionFileBrowserWindows::openTabs() {
     }
     return result;
 }
+
+std::vector<BookmarkSourceFile> SessionFileBrowserWindows::bookmarkFiles() {
+    std::vector<BookmarkSourceFile> files;
+    for (const ProfileBookmarks& p : profileBookmarkFiles(folders_))
+        files.push_back({p.label, p.file.string()});
+    return files;
+}

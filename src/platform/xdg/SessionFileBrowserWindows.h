@@ -15,6 +15,7 @@ public:
     explicit SessionFileBrowserWindows(XdgFolders folders) : folders_(std::move(folders)) {}
 
     OpenBrowserTabs openTabs() override;
+    std::vector<BookmarkSourceFile> bookmarkFiles() override;
 
     // The session files that would be read, in order, each with its kind.
     enum class Kind { Firefox, Chromium };

@@ -22,7 +22,7 @@ Node* importBookmarks(Outline& tree, const BookmarkImportChoice& choice, Backgro
     }
     const std::string source = choice.label.empty() ? bookmarkFileLabel(choice.path, content->format) : choice.label;
     const KnownAddresses known = choice.leaveOutKnown ? addressesOf(tree) : KnownAddresses();
-    const PreparedImport prepared(content->tree, importGroupName(source, day), choice.leaveOutKnown ? &known : nullptr);
+    PreparedImport prepared(std::move(content->tree), importGroupName(source, day), choice.leaveOutKnown ? &known : nullptr);
     Node* group = prepared.attachTo(tree);
     tree.setFocused(group);
     dialogs.showMessage(importSummaryText(prepared.summary()));

@@ -98,21 +98,21 @@ std::string todayText() {
     return text;
 }
 
-PreparedImport::PreparedImport(const BookmarkTree& tree, const std::string& groupName, const KnownAddresses* known)
+PreparedImport::PreparedImport(BookmarkTree tree, const std::string& groupName, const KnownAddresses* known)
     : group_(std::make_unique<Outline>(false)) {
     Node* top = group_->addChild(nullptr);
     top->data.ItemType = ItemType::Group;
     top->data.Name = groupName;
     // parents[d] is the node that takes entries of depth d.
     std::vector<Node*> parents{top};
-    for (const Bookmark& b : tree.items) {
+    for (Bookmark& b : tree.items) {
         const std::size_t depth = std::min<std::size_t>(static_cast<std::size_t>(std::max(b.depth, 0)), parents.size() - 1);
         parents.resize(depth + 1);
         if (b.kind == Bookmark::Kind::Folder) {
             Node* folder = group_->addChild(parents.back());
             folder->data.ItemType = ItemType::Group;
-            folder->data.Name = b.title;
-            folder->data.Note = b.description;
+            folder->data.Name = std::move(b.title);
+            folder->data.Note = std::move(b.description);
             parents.push_back(folder);
             ++summary_.folders;
             continue;
@@ -132,14 +132,14 @@ PreparedImport::PreparedImport(const BookmarkTree& tree, const std::string& grou
         Node* link = group_->addChild(parents.back());
         LinkItem& item = link->data;
         item.ItemType = ItemType::Url;
-        item.Name = b.title.empty() ? b.url : b.title;
-        item.URL = b.url;
-        item.Note = b.description;
+        item.Name = b.title.empty() ? b.url : std::move(b.title);
+        item.URL = std::move(b.url);
+        item.Note = std::move(b.description);
         setKeywords(item, b.tags);
         ++summary_.bookmarks;
     }
 }
 
-Node* PreparedImport::attachTo(Outline& tree) const {
-    return tree.copyNode(group_->first(), nullptr, AttachMode::LastChild);
+Node* PreparedImport::attachTo(Outline& tree) {
+    return tree.takeNode(*group_, group_->first(), nullptr, AttachMode::LastChild);
 }

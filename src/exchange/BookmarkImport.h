@@ -39,11 +39,13 @@ std::string todayText();
 class PreparedImport {
 public:
     // `known` nullptr keeps every bookmark; otherwise those whose address it holds are left out.
-    PreparedImport(const BookmarkTree& tree, const std::string& groupName, const KnownAddresses* known);
+    // The texts are moved out of the tree, so that they are never held twice.
+    PreparedImport(BookmarkTree tree, const std::string& groupName, const KnownAddresses* known);
 
     const ImportSummary& summary() const { return summary_; }
-    // Adds the group as the last top-level item of `tree` in one announced insertion; returns it.
-    Node* attachTo(Outline& tree) const;
+    // Moves the group in as the last top-level item of `tree`, in one announced insertion; returns
+    // it. Once only: afterwards the prepared import is empty.
+    Node* attachTo(Outline& tree);
 
 private:
     std::unique_ptr<Outline> group_;

@@ -66,7 +66,7 @@ TEST(BookmarkImport, TheSourceBecomesOneNewTopLevelGroupInOneInsertion) {
                     link(1, "No address", ""),
                     link(0, "Top", "https://top.example")};
     const KnownAddresses known = addressesOf(tree);
-    const PreparedImport prepared(source, importGroupName("Firefox (default-release)", "2026-12-10"), &known);
+    PreparedImport prepared(source, importGroupName("Firefox (default-release)", "2026-12-10"), &known);
 
     Announcements heard;
     tree.addListener(&heard);
@@ -92,7 +92,7 @@ TEST(BookmarkImport, WithoutTheDuplicateRuleEveryAddressComesIn) {
     tree.addChild(nullptr)->data.URL = "https://example.org/";
     BookmarkTree source;
     source.items = {link(0, "Again", "https://EXAMPLE.org")};
-    const PreparedImport prepared(source, "Bookmarks file b.html 2026-12-10", nullptr);
+    PreparedImport prepared(source, "Bookmarks file b.html 2026-12-10", nullptr);
     EXPECT_EQ(prepared.summary().bookmarks, 1u);
     prepared.attachTo(tree);
     EXPECT_EQ(tree.totalCount(), 3);

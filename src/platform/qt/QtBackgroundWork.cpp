@@ -3,7 +3,6 @@
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include <exception>
 #include <thread>
@@ -18,12 +17,8 @@ bool QtBackgroundWork::run(const std::string& caption, const std::function<void(
     progress.setMinimumDuration(500);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
-    progress.setValue(0);  // starts the half-second clock
+    progress.setValue(0);  // starts the half-second clock; the dialog then shows itself
     QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
-    // QProgressDialog shows itself only when its value changes: a busy bar is nudged meanwhile.
-    QTimer nudge;
-    QObject::connect(&nudge, &QTimer::timeout, &progress, [&progress] { progress.setValue(0); });
-    nudge.start(100);
     std::thread worker([&] {
         try {
             work(cancel);
@@ -34,7 +29,6 @@ bool QtBackgroundWork::run(const std::string& caption, const std::function<void(
     });
     loop.exec();
     worker.join();
-    nudge.stop();
     progress.reset();
     if (failure && !cancel)
         std::rethrow_exception(failure);

@@ -2,7 +2,6 @@
 
 #include "collection/FileIO.h"
 #include "exchange/BookmarkExport.h"
-#include "exchange/BookmarkFile.h"
 #include "exchange/BookmarkImport.h"
 #include "exchange/HtmlBookmarks.h"
 
@@ -20,9 +19,14 @@ Node* importBookmarks(Outline& tree, const BookmarkImportChoice& choice, Backgro
         dialogs.showError(e.what());
         return nullptr;
     }
-    const std::string source = choice.label.empty() ? bookmarkFileLabel(choice.path, content->format) : choice.label;
+    return attachBookmarks(tree, std::move(*content), choice, dialogs, day);
+}
+
+Node* attachBookmarks(Outline& tree, BookmarkFileContent content, const BookmarkImportChoice& choice, Dialogs& dialogs,
+                      std::string_view day) {
+    const std::string source = choice.label.empty() ? bookmarkFileLabel(choice.path, content.format) : choice.label;
     const KnownAddresses known = choice.leaveOutKnown ? addressesOf(tree) : KnownAddresses();
-    PreparedImport prepared(std::move(content->tree), importGroupName(source, day), choice.leaveOutKnown ? &known : nullptr);
+    PreparedImport prepared(std::move(content.tree), importGroupName(source, day), choice.leaveOutKnown ? &known : nullptr);
     Node* group = prepared.attachTo(tree);
     tree.setFocused(group);
     dialogs.showMessage(importSummaryText(prepared.summary()));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "collection/Outline.h"
+#include "exchange/BookmarkFile.h"
 #include "platform/BackgroundWork.h"
 #include "platform/Dialogs.h"
 
@@ -19,6 +20,10 @@ struct BookmarkImportChoice {
 // Adds the source as one new top-level Group, focused, and shows the summary; nullptr (and the
 // collection unchanged) when the source cannot be read, after its error was shown, or when cancelled.
 Node* importBookmarks(Outline& tree, const BookmarkImportChoice& choice, BackgroundWork& work, Dialogs& dialogs,
+                      std::string_view day);
+
+// The same for a source already read (the command line reads it before the window exists).
+Node* attachBookmarks(Outline& tree, BookmarkFileContent content, const BookmarkImportChoice& choice, Dialogs& dialogs,
                       std::string_view day);
 
 struct BookmarkExportChoice {

@@ -2,7 +2,6 @@
 
 #include "collection/Documents.h"
 #include "exchange/BookmarkExport.h"
-#include "exchange/BookmarkFile.h"
 
 #include <filesystem>
 #include <string_view>
@@ -33,7 +32,7 @@ std::string runningProgramFolder() {
     return ec ? std::string("./") : program.parent_path().string() + "/";
 }
 
-std::optional<int> runBookmarkOptions(const BookmarkOptions& options, const std::string& programFolder, std::ostream& errors) {
+std::optional<int> runBookmarkOptions(BookmarkOptions& options, const std::string& programFolder, std::ostream& errors) {
     if (!options.error.empty()) {
         errors << "wendelmoor: " << options.error << "\n";
         return 2;
@@ -50,7 +49,7 @@ std::optional<int> runBookmarkOptions(const BookmarkOptions& options, const std:
     }
     if (options.importFile) {
         try {
-            readBookmarkFile(*options.importFile);
+            options.imported = readBookmarkFile(*options.importFile);
         } catch (const std::exception& e) {
             errors << "wendelmoor: " << e.what() << "\n";
             return 1;

@@ -7,6 +7,7 @@
 #include "app/Handlers.h"
 #include "collection/Documents.h"
 #include "collection/Outline.h"
+#include "exchange/BookmarkFile.h"
 #include "editing/EditingHost.h"
 #include "editing/Navigation.h"
 #include "editing/OutlineClipboard.h"
@@ -125,9 +126,9 @@ public:
 
     // Files dropped on the window outside the outline become items under the focused item.
     void filesDropped(const std::vector<std::string>& paths);
-    // Imports a bookmarks file of any kind as a new top-level group (TForm1Exchange.cpp): the
-    // command line's "--import"; the duplicate rule applies.
-    void importBookmarkFile(const std::string& path);
+    // Adds a bookmarks file read by the command line's "--import" as a new top-level group
+    // (TForm1Exchange.cpp); the duplicate rule applies.
+    void importBookmarkFile(const std::string& path, BookmarkFileContent content);
 
     // Saves the collection when the desktop session ends or the program is told to stop; false when
     // the save failed (the error has been shown).

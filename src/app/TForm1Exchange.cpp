@@ -15,7 +15,10 @@ void TForm1::ExportBookmarks1Click() {
         exportBookmarks(linksTree_, *choice, services_.backgroundWork, services_.dialogs);
 }
 
-void TForm1::importBookmarkFile(const std::string& path) { importBookmarkChoice({path, "", true}); }
+void TForm1::importBookmarkFile(const std::string& path, BookmarkFileContent content) {
+    if (attachBookmarks(linksTree_, std::move(content), {path, "", true}, services_.dialogs, todayText()))
+        GetBookmarks1Click();
+}
 
 // The tag list's group view is rebuilt so that it lists the new group.
 void TForm1::importBookmarkChoice(const BookmarkImportChoice& choice) {

@@ -24,7 +24,7 @@
 
 int main(int argc, char** argv) {
     // "--export" needs no display: it is done before anything of Qt starts.
-    const BookmarkOptions bookmarkFiles = bookmarkOptions(argc, argv);
+    BookmarkOptions bookmarkFiles = bookmarkOptions(argc, argv);
     if (const std::optional<int> status = runBookmarkOptions(bookmarkFiles, runningProgramFolder(), std::cerr))
         return *status;
 
@@ -69,7 +69,10 @@ int main(int argc, char** argv) {
     QObject::connect(&stopRequests, &TerminationSignals::terminationRequested, &form, [&form](int) { form.close(); });
 
     form.show();
-    if (bookmarkFiles.importFile)
-        QTimer::singleShot(0, &form, [&form, &bookmarkFiles] { form.importBookmarkFile(*bookmarkFiles.importFile); });
+    if (bookmarkFiles.imported)
+        QTimer::singleShot(0, &form, [&form, &bookmarkFiles] {
+            form.importBookmarkFile(*bookmarkFiles.importFile, std::move(*bookmarkFiles.imported));
+            bookmarkFiles.imported.reset();
+        });
     return QApplication::exec();                        // 7.
 }

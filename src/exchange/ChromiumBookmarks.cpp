@@ -36,15 +36,16 @@ public:
     bool binary(binary_t&) override { return value(); }
     bool string(string_t& text) override {
         if (!frames_.empty() && frames_.back().kind == Frame::Node && frames_.back().entry >= 0) {
-            Entry& e = entries_[static_cast<std::size_t>(frames_.back().entry)];
+            const auto at = static_cast<std::size_t>(frames_.back().entry);
+            Bookmark& b = entries_[at];
             if (key_ == "name")
-                e.bookmark.title = std::move(text);
+                b.title = std::move(text);
             else if (key_ == "url")
-                e.bookmark.url = std::move(text);
+                b.url = std::move(text);
             else if (key_ == "type")
-                e.type = text == "url" ? Entry::Url : text == "folder" ? Entry::Folder : Entry::Other;
+                types_[at].type = text == "url" ? Type::Url : text == "folder" ? Type::Folder : Type::Other;
             else if (key_ == "date_added")
-                e.bookmark.added = unixSeconds(text);
+                b.added = unixSeconds(text);
         }
         return value();
     }
@@ -64,8 +65,8 @@ public:
         const Frame::Kind parent = frames_.back().kind;
         if ((parent == Frame::Roots) || (parent == Frame::Children && frames_.back().entry >= 0)) {
             const int depth = parent == Frame::Roots ? 0 : frames_.back().depth;
-            entries_.push_back({Bookmark{}, Entry::Unknown, parent == Frame::Roots});
-            entries_.back().bookmark.depth = depth;
+            entries_.emplace_back().depth = depth;
+            types_.push_back({Type::Unknown, parent == Frame::Roots});
             frames_.push_back({Frame::Node, static_cast<std::ptrdiff_t>(entries_.size()) - 1, depth});
         } else if (parent == Frame::File && key_ == "roots") {
             sawRoots = true;
@@ -104,22 +105,38 @@ public:
         return false;
     }
 
-    // The entries in document order, without those of unknown type and whatever lies inside them.
+    // Room for every node from the start (each has a "type"), so that the list never moves while it fills.
+    void reserve(std::string_view bytes) {
+        std::size_t count = 0;
+        for (std::size_t at = bytes.find("\"type\""); at != std::string_view::npos; at = bytes.find("\"type\"", at + 6))
+            ++count;
+        entries_.reserve(count);
+        types_.reserve(count);
+    }
+
+    // The entries in document order, without those of unknown type and whatever lies inside them;
+    // they are moved into the tree in place, so that the list is not held twice.
     void finish() {
-        tree.items.reserve(entries_.size());
+        std::size_t write = 0;
         int droppedBelow = -1;  // entries deeper than this belong to a dropped entry
-        for (Entry& e : entries_) {
-            if (droppedBelow >= 0 && e.bookmark.depth > droppedBelow)
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            Bookmark& b = entries_[i];
+            if (droppedBelow >= 0 && b.depth > droppedBelow)
                 continue;
             droppedBelow = -1;
-            const bool keep = e.type == Entry::Folder || (e.type == Entry::Url && !e.root);
-            if (!keep) {
-                droppedBelow = e.bookmark.depth;
+            const Kind k = types_[i];
+            if (!(k.type == Type::Folder || (k.type == Type::Url && !k.root))) {
+                droppedBelow = b.depth;
                 continue;
             }
-            e.bookmark.kind = e.type == Entry::Url ? Bookmark::Kind::Link : Bookmark::Kind::Folder;
-            tree.items.push_back(std::move(e.bookmark));
+            b.kind = k.type == Type::Url ? Bookmark::Kind::Link : Bookmark::Kind::Folder;
+            if (write != i)
+                entries_[write] = std::move(b);
+            ++write;
         }
+        entries_.resize(write);
+        types_ = {};
+        tree.items = std::move(entries_);
         dropEmptyTopFolders();
     }
 
@@ -131,9 +148,9 @@ private:
         std::ptrdiff_t entry;  // the node, or the node whose children these are
         int depth;             // the depth of the node, or of the children
     };
-    struct Entry {
-        Bookmark bookmark;
-        enum Type { Unknown, Url, Folder, Other } type;
+    enum class Type : std::uint8_t { Unknown, Url, Folder, Other };
+    struct Kind {
+        Type type;
         bool root;
     };
 
@@ -144,20 +161,24 @@ private:
     }
 
     void dropEmptyTopFolders() {
-        std::vector<Bookmark> kept;
-        kept.reserve(tree.items.size());
-        for (std::size_t i = 0; i < tree.items.size(); ++i) {
-            const bool emptyTop = tree.items[i].depth == 0 && tree.items[i].kind == Bookmark::Kind::Folder &&
-                                  (i + 1 == tree.items.size() || tree.items[i + 1].depth == 0);
-            if (!emptyTop)
-                kept.push_back(std::move(tree.items[i]));
+        std::vector<Bookmark>& items = tree.items;
+        std::size_t write = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const bool emptyTop = items[i].depth == 0 && items[i].kind == Bookmark::Kind::Folder &&
+                                  (i + 1 == items.size() || items[i + 1].depth == 0);
+            if (emptyTop)
+                continue;
+            if (write != i)
+                items[write] = std::move(items[i]);
+            ++write;
         }
-        tree.items = std::move(kept);
+        items.resize(write);
     }
 
     const CancelFlag* cancel_;
     std::vector<Frame> frames_;
-    std::vector<Entry> entries_;
+    std::vector<Bookmark> entries_;
+    std::vector<Kind> types_;
     std::string key_;
     std::size_t events_ = 0;
 };
@@ -168,6 +189,7 @@ BookmarkTree readChromiumBookmarks(std::string_view bytes, const CancelFlag* can
     if (bytes.empty())
         throw ExchangeError("it is empty");
     ChromiumReader reader(cancel);
+    reader.reserve(bytes);
     const bool parsed = nlohmann::json::sax_parse(bytes.begin(), bytes.end(), &reader);
     if (!parsed)
         throw ExchangeError(reader.error.empty() ? "it is damaged" : reader.error);

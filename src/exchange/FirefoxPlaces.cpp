@@ -93,6 +93,13 @@ BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
                              "FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk "
                              "ORDER BY b.parent, b.position, b.id");
     std::vector<Row> all;
+    {
+        // Room for every row from the start, so that the list never moves while it fills.
+        Statement count = prepare(db, "SELECT count(*) FROM moz_bookmarks");
+        forEachRow(db, count.stmt, cancel, [&](sqlite3_stmt* s) {
+            all.reserve(static_cast<std::size_t>(std::clamp<sqlite3_int64>(sqlite3_column_int64(s, 0), 0, 1 << 24)));
+        });
+    }
     forEachRow(db, rows.stmt, cancel, [&](sqlite3_stmt* s) {
         all.push_back({sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), sqlite3_column_int(s, 2),
                        columnText(s, 3), columnText(s, 4), sqlite3_column_int64(s, 5) / 1000000, columnText(s, 6)});

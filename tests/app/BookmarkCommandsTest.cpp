@@ -137,8 +137,9 @@ TEST_F(BookmarkCommands, TheCommandLineExportsTheSavedCollectionAndReportsErrors
         for (const std::string& a : c.args)
             argv.push_back(const_cast<char*>(a.c_str()));
         std::ostringstream errors;
-        EXPECT_EQ(runBookmarkOptions(bookmarkOptions(static_cast<int>(argv.size()), argv.data()), folder, errors), c.status)
-            << ::testing::PrintToString(c.args);
+        BookmarkOptions options = bookmarkOptions(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(runBookmarkOptions(options, folder, errors), c.status) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(options.imported.has_value(), c.args.size() == 2 && c.args[0] == "--import" && !c.status);
         EXPECT_THAT(errors.str(), HasSubstr(c.error));
     }
     EXPECT_TRUE(fs::exists(out));

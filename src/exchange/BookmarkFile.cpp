@@ -46,11 +46,11 @@ BookmarkFileContent readBookmarkFile(const std::string& path, const CancelFlag* 
         content.format = recogniseBookmarkFormat(firstBytes(path, 4096));
         if (content.format == BookmarkFormat::FirefoxPlaces) {
             content.tree = readFirefoxPlaces(path, cancel);
+        } else if (content.format == BookmarkFormat::Html) {
+            content.tree = readHtmlBookmarkFile(path, cancel);
         } else {
             const FileBytes bytes = readWholeFile(path);
-            const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-            content.tree = content.format == BookmarkFormat::Chromium ? readChromiumBookmarks(text, cancel)
-                                                                      : readHtmlBookmarks(text, cancel);
+            content.tree = readChromiumBookmarks(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), cancel);
         }
     } catch (const FileError& e) {
         throw ExchangeError(e.what());

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cerrno>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -69,6 +71,7 @@ std::size_t expectedEntries(std::string_view bytes) {
 }
 
 bool is(const xmlChar* name, const char* wanted) { return std::strcmp(reinterpret_cast<const char*>(name), wanted) == 0; }
+
 
 // What the streaming parser has seen so far.
 struct HtmlReader {
@@ -183,11 +186,9 @@ struct ParserContext {
     }
 };
 
-} // namespace
 
-BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel) {
-    if (bytes.empty())
-        throw ExchangeError("it is empty");
+// Feeds the parser chunk by chunk from `next` (an empty chunk ends the input).
+template <class NextChunk> BookmarkTree parseBookmarkHtml(NextChunk&& next, std::size_t expected, const CancelFlag* cancel) {
     htmlSAXHandler sax{};
     sax.startElement = [](void* c, const xmlChar* name, const xmlChar** attributes) { readerOf(c).start(name, attributes); };
     sax.endElement = [](void* c, const xmlChar* name) { readerOf(c).end(name); };
@@ -197,7 +198,7 @@ BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel)
             readerOf(c).bookmarkDoctype = true;
     };
     HtmlReader reader;
-    reader.tree.items.reserve(expectedEntries(bytes));
+    reader.tree.items.reserve(expected);
     // The parser context is the callbacks' context, so that the reader travels in its private field.
     ParserContext parser{htmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, nullptr, XML_CHAR_ENCODING_NONE)};
     if (!parser.ctxt)
@@ -205,13 +206,64 @@ BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel)
     parser.ctxt->userData = parser.ctxt;
     parser.ctxt->_private = &reader;
     htmlCtxtUseOptions(parser.ctxt, HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
-    for (std::size_t at = 0; at < bytes.size(); at += kChunk) {
+    bool empty = true;
+    for (std::string_view chunk = next(); !chunk.empty(); chunk = next()) {
         throwIfCancelled(cancel);
-        const std::size_t size = std::min(kChunk, bytes.size() - at);
-        htmlParseChunk(parser.ctxt, bytes.data() + at, static_cast<int>(size), 0);
+        empty = false;
+        htmlParseChunk(parser.ctxt, chunk.data(), static_cast<int>(chunk.size()), 0);
     }
+    if (empty)
+        throw ExchangeError("it is empty");
     htmlParseChunk(parser.ctxt, nullptr, 0, 1);
     if (!(reader.sawList && (reader.sawEntry || reader.bookmarkDoctype)))
         throw ExchangeError("it is not a bookmark file");
     return std::move(reader.tree);
+}
+
+// A file read a chunk at a time, so that it is never held whole.
+class FileChunks {
+public:
+    explicit FileChunks(const std::string& path) : in_(path, std::ios::binary), buffer_(kChunk, '\0') {
+        if (!in_)
+            throw ExchangeError(std::strerror(errno));
+    }
+    std::string_view operator()() {
+        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        if (in_.bad())
+            throw ExchangeError(std::strerror(errno));
+        return {buffer_.data(), static_cast<std::size_t>(in_.gcount())};
+    }
+
+private:
+    std::ifstream in_;
+    std::string buffer_;
+};
+
+} // namespace
+
+BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel) {
+    std::size_t at = 0;
+    auto next = [&]() {
+        const std::string_view chunk = bytes.substr(at, std::min(kChunk, bytes.size() - at));
+        at += chunk.size();
+        return chunk;
+    };
+    return parseBookmarkHtml(next, expectedEntries(bytes), cancel);
+}
+
+BookmarkTree readHtmlBookmarkFile(const std::string& path, const CancelFlag* cancel) {
+    // A first pass counts the entries (a "<DT" may lie across two chunks: the last two bytes are kept).
+    std::size_t expected = 0;
+    {
+        FileChunks chunks(path);
+        std::string carry;
+        for (std::string_view chunk = chunks(); !chunk.empty(); chunk = chunks()) {
+            throwIfCancelled(cancel);
+            std::string joined = carry + std::string(chunk.substr(0, 2));
+            expected += expectedEntries(joined) + expectedEntries(chunk);
+            carry = std::string(chunk.substr(chunk.size() >= 2 ? chunk.size() - 2 : 0));
+        }
+    }
+    FileChunks chunks(path);
+    return parseBookmarkHtml(chunks, expected, cancel);
 }

@@ -12,6 +12,8 @@
 // Separators and "place:" queries are left out. Throws ExchangeError with the reason (as "it is not
 // a bookmark file") when the bytes hold no bookmark list.
 BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel = nullptr);
+// The same from a file, read a piece at a time so that a large file is never held whole.
+BookmarkTree readHtmlBookmarkFile(const std::string& path, const CancelFlag* cancel = nullptr);
 
 // The file browsers import back with the same folder tree: UTF-8, every text escaped.
 std::string writeHtmlBookmarks(const BookmarkTree& tree, const CancelFlag* cancel = nullptr);

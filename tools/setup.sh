@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
     libx11-dev libxcb1-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    nlohmann-json3-dev libsqlite3-dev liblz4-dev
+    nlohmann-json3-dev libsqlite3-dev liblz4-dev libxml2-dev
     clang libclang-rt-dev
     xvfb xauth xdotool fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info dbus-daemon

@@ -19,8 +19,11 @@ cp -r fuzz/seeds/find_query "$corpus/find"
 cp -r resources/skins "$corpus/skin"
 mkdir -p "$corpus/firefox" "$corpus/chromium"
 build-fuzz/fuzz/fuzz_make_session_seeds "$corpus/firefox" "$corpus/chromium"
+mkdir -p "$corpus/html-bookmarks" "$corpus/chromium-bookmarks" "$corpus/firefox-places"
+build-fuzz/fuzz/fuzz_make_bookmark_seeds "$corpus/html-bookmarks" "$corpus/chromium-bookmarks" "$corpus/firefox-places"
 for harness in file:fuzz_collection_file clipboard:fuzz_clipboard_data hotkey:fuzz_hotkey_text skin:fuzz_skin_file \
-    firefox:fuzz_firefox_session chromium:fuzz_chromium_session handover:fuzz_handover_message find:fuzz_find_query; do
+    firefox:fuzz_firefox_session chromium:fuzz_chromium_session handover:fuzz_handover_message find:fuzz_find_query \
+    html-bookmarks:fuzz_html_bookmarks chromium-bookmarks:fuzz_chromium_bookmarks firefox-places:fuzz_firefox_places; do
     build-fuzz/fuzz/"${harness#*:}" -runs=20000 -seed=1 -artifact_prefix=build-fuzz/ "$corpus/${harness%%:*}" 2>&1 | tail -n 1
 done
 

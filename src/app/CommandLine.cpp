@@ -10,6 +10,15 @@ constexpr int kUsageError = 2;
 const QCommandLineOption kHidden(QStringLiteral("hidden"),
                                  QStringLiteral("Start in the notification area without showing the window."));
 
+const QCommandLineOption kImport(QStringLiteral("import"),
+                                 QStringLiteral("Import the bookmarks of FILE (an HTML bookmark file, a Firefox "
+                                                "places.sqlite or a Chromium Bookmarks file) into the collection."),
+                                 QStringLiteral("FILE"));
+const QCommandLineOption kExport(QStringLiteral("export"),
+                                 QStringLiteral("Write the collection as last saved to FILE as an HTML bookmark file, "
+                                                "then end; needs no display."),
+                                 QStringLiteral("FILE"));
+
 // Qt's own options (the platform, the display, the style…), which QApplication reads: accepted here
 // and left alone, but not listed in the help.
 QList<QCommandLineOption> qtOptions() {
@@ -29,6 +38,8 @@ void options(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Wendelmoor, an organiser for links and small actions."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // Qt's "-platform"
     parser.addOption(kHidden);
+    parser.addOption(kImport);
+    parser.addOption(kExport);
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The collection to open instead of \"links.goto\"."),
@@ -38,6 +49,14 @@ void options(QCommandLineParser& parser) {
 // Fills the request from the parsed options; an error text when they do not make one.
 QString requestFrom(const QCommandLineParser& parser, StartRequest& request) {
     request.hidden = parser.isSet(kHidden);
+    if (parser.isSet(kImport)) {
+        const QFileInfo file(parser.value(kImport));
+        if (!file.isFile())
+            return QStringLiteral("The bookmark file \"%1\" does not exist.").arg(parser.value(kImport));
+        request.importFile = file.absoluteFilePath();
+    }
+    if (parser.isSet(kExport))
+        request.exportFile = QFileInfo(parser.value(kExport)).absoluteFilePath();
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return QStringLiteral("Only one collection can be opened; %1 files were given.").arg(files.size());

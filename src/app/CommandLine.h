@@ -11,6 +11,8 @@
 struct StartRequest {
     QString collection;  // absolute path of FILE; empty for the data folder's "links.goto"
     bool hidden = false; // --hidden: start in the notification area, the window not shown
+    QString importFile;  // --import FILE: absolute path of a bookmark file to import
+    QString exportFile;  // --export FILE: where to write the collection as an HTML bookmark file
 };
 
 struct CommandLineOutcome {

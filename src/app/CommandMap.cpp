@@ -14,6 +14,9 @@ constexpr CommandEntry kCommands[] = {
     {"File", "Save", "Save_mp_Click", "Ctrl+S"},
     {"File", "Save As", "SaveAs_mp_Click", ""},
     {"File", "", "", "", true, K::Separator},
+    {"File", "Import Bookmarks…", "ImportBookmarks1Click", ""},
+    {"File", "Export Bookmarks…", "ExportBookmarks1Click", ""},
+    {"File", "", "", "", true, K::Separator},
     {"File", "Quit", "Exit_mpClick", ""},
 
     {"", "Edit", "", "", true, K::Submenu},

@@ -45,6 +45,9 @@
 // the find bar and the quick launcher
 #define WENDELMOOR_FIND_HANDLERS(X) X(Find1Click) X(QuickLauncherKey1Click)
 
+// importing and exporting browser bookmarks
+#define WENDELMOOR_EXCHANGE_HANDLERS(X) X(ImportBookmarks1Click) X(ExportBookmarks1Click)
+
 // layouts, skins, tips and help
 #define WENDELMOOR_PANEL_HANDLERS(X) \
     X(Normal1Click) X(NoteEdit1Click) X(Outliner1Click) X(Orange1Click) X(ChromeWhite1Click) X(VitaminC1Click) \
@@ -73,7 +76,7 @@
 
 #define WENDELMOOR_HANDLERS(X) \
     WENDELMOOR_DOCUMENT_HANDLERS(X) WENDELMOOR_EDITING_HANDLERS(X) WENDELMOOR_VIEW_HANDLERS(X) WENDELMOOR_LAUNCH_HANDLERS(X) \
-    WENDELMOOR_CAPTURE_HANDLERS(X) WENDELMOOR_FIND_HANDLERS(X) WENDELMOOR_PANEL_HANDLERS(X) WENDELMOOR_TAGS_HANDLERS(X) WENDELMOOR_FORMAT_HANDLERS(X)
+    WENDELMOOR_CAPTURE_HANDLERS(X) WENDELMOOR_EXCHANGE_HANDLERS(X) WENDELMOOR_FIND_HANDLERS(X) WENDELMOOR_PANEL_HANDLERS(X) WENDELMOOR_TAGS_HANDLERS(X) WENDELMOOR_FORMAT_HANDLERS(X)
 
 // Defines handlers of commands not built yet: they exist and do nothing.
 #define WENDELMOOR_PENDING_HANDLER(name) \

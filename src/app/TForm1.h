@@ -9,6 +9,7 @@
 #include "collection/Documents.h"
 #include "collection/Outline.h"
 #include "collection/UndoHistory.h"
+#include "exchange/BookmarkFile.h"
 #include "editing/EditingHost.h"
 #include "editing/Navigation.h"
 #include "editing/OutlineClipboard.h"
@@ -23,6 +24,7 @@
 #include "panels/TagsPanel.h"
 #include "panels/NoteEditor.h"
 #include "platform/Autostart.h"
+#include "platform/BackgroundWork.h"
 #include "platform/BrowserWindows.h"
 #include "platform/Dialogs.h"
 #include "platform/Preferences.h"
@@ -41,6 +43,7 @@
 #include <string_view>
 
 class OutlineModel;
+struct BookmarkImportChoice;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -78,6 +81,8 @@ struct TForm1Services {
     CollectionLock* collectionLock = nullptr;
     // Where the quick launcher's key is kept; a window given none keeps it for the run only.
     Preferences& preferences = Preferences::none();
+    // Where imports and exports read and write; by default on the window's thread, never cancelled.
+    BackgroundWork& backgroundWork = BackgroundWork::onThisThread();
 };
 
 class TForm1 : public QMainWindow, private OutlineListener {
@@ -146,6 +151,12 @@ public:
 
     // Files dropped on the window outside the outline become items under the focused item.
     void filesDropped(const std::vector<std::string>& paths);
+    // Adds a bookmarks file read by the command line's "--import" as a new top-level group
+    // (TForm1Exchange.cpp); the duplicate rule applies.
+    void importBookmarkFile(const std::string& path, BookmarkFileContent content);
+    // An import a second start handed over: the file is read here, its errors shown in a message.
+    void importBookmarkPath(const std::string& path);
+
     // Saves the collection when the desktop session ends or the program is told to stop; false when
     // the save failed (the error has been shown).
     bool saveForShutdown();
@@ -234,6 +245,8 @@ private:
     void storeTitle(Node* item);
     void showUndone(const UndoOutcome& outcome);
     void showUndoCommands();
+
+    void importBookmarkChoice(const BookmarkImportChoice& choice);
 
     void buildMenus();
     QWidget* buildToolStrip();

@@ -29,16 +29,20 @@ void TForm1::startHidden() {
 }
 
 void TForm1::HandOverRequest(std::string_view verb, const std::string& argument) {
-    if (verb == "open" && QApplication::activeModalWidget()) {
+    if ((verb == "open" || verb == "import") && QApplication::activeModalWidget()) {
         // A dialog may be working on the outline (the properties of an item): the collection is
         // changed once it has closed.
-        QTimer::singleShot(300, this, [this, argument] { HandOverRequest("open", argument); });
+        QTimer::singleShot(300, this, [this, verb = std::string(verb), argument] { HandOverRequest(verb, argument); });
         trayCommands_.bringBack();
         return;
     }
     if (verb == "open") {
         documentCommands_.openCollection(argument);
         showOpenedFile();
+    } else if (verb == "import") {
+        trayCommands_.bringBack();
+        importBookmarkPath(argument);
+        return;
     } else if (verb != "show") {
         return; // a request of a later version
     }

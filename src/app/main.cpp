@@ -1,9 +1,11 @@
 // Wendelmoor: the program start.
+#include "app/BookmarkOptions.h"
 #include "app/CommandLine.h"
 #include "app/SplashWindow.h"
 #include "app/TForm1.h"
 #include "platform/qt/InstanceHandover.h"
 #include "platform/qt/LockFiles.h"
+#include "platform/qt/QtBackgroundWork.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPreferences.h"
@@ -24,8 +26,10 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -43,6 +47,8 @@ void print(std::FILE* stream, const QString& text) {
 
 // What this start asks of a program already running for the same data folder.
 std::vector<HandoverRequest> requestsOf(const StartRequest& request) {
+    if (!request.importFile.isEmpty())
+        return {{"import", request.importFile.toStdString()}};
     if (!request.collection.isEmpty())
         return {{"open", request.collection.toStdString()}};
     if (request.hidden)
@@ -65,12 +71,23 @@ int main(int argc, char** argv) {
         return commandLine.exitStatus;
     const StartRequest& request = commandLine.request;
 
+    // The bookmark options: "--export" needs no display and ends here; "--import" reads its file now,
+    // so that a wrong file is reported where it was typed.
+    const XdgFolders userFolders = XdgFolders::ofThisProcess();
+    BookmarkOptions bookmarkFiles;
+    if (!request.importFile.isEmpty())
+        bookmarkFiles.importFile = request.importFile.toStdString();
+    if (!request.exportFile.isEmpty())
+        bookmarkFiles.exportFile = request.exportFile.toStdString();
+    if (const std::optional<int> status = runBookmarkOptions(
+            bookmarkFiles, AppFolders::decide(runningProgramFolder(), userFolders.dataHome).data, std::cerr))
+        return *status;
+
     QApplication app(argc, argv);                       // 1.
     QApplication::setApplicationName("Wendelmoor");
     QApplication::setApplicationVersion(WENDELMOOR_VERSION);
     QGuiApplication::setDesktopFileName(kApplicationId);
 
-    const XdgFolders userFolders = XdgFolders::ofThisProcess();
     const AppFolders folders = AppFolders::decide(QApplication::applicationDirPath().toStdString() + "/", userFolders.dataHome);
     const std::string folderError = folders.makeDataFolder();
 
@@ -109,13 +126,16 @@ int main(int argc, char** argv) {
     LocaleClock clock;
     QtTrayIcon tray;
     SessionFileBrowserWindows browserWindows(userFolders);
-    XdgUrlCache urlCache(userFolders.cacheHome);
+    XdgUrlCache urlCache = XdgUrlCache::ofUser(userFolders);
     XdgAutostart autostart(userFolders.configHome, QApplication::applicationFilePath().toStdString());
     LockFiles collectionLocks;
     QtPreferences preferences(QtPreferences::userFile());
+    QtBackgroundWork backgroundWork;
     TForm1 form(folders, TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray, browserWindows, urlCache,
-                                        autostart, &collectionLocks, preferences});  // 4.
+                                        autostart, &collectionLocks, preferences, backgroundWork});  // 4.
+    backgroundWork.setParent(&form);
     dialogs.setParent(&form);
+    backgroundWork.setParent(&form);
     tray.attach(&form);
     if (!folderError.empty())
         dialogs.showError(folderError);
@@ -141,5 +161,10 @@ int main(int argc, char** argv) {
         form.startHidden();
     else
         form.show();
+    if (bookmarkFiles.imported)
+        QTimer::singleShot(0, &form, [&form, &bookmarkFiles] {
+            form.importBookmarkFile(*bookmarkFiles.importFile, std::move(*bookmarkFiles.imported));
+            bookmarkFiles.imported.reset();
+        });
     return QApplication::exec();                        // 7.
 }

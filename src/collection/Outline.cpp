@@ -169,6 +169,31 @@ Node* Outline::copyNode(const Node* node, Node* target, AttachMode mode) {
     return copy;
 }
 
+Node* Outline::takeNode(Outline& from, Node* node, Node* target, AttachMode mode) {
+    if (&from == this) {
+        moveNode(node, target, mode);
+        return node;
+    }
+    if (from.focused_ && (from.focused_ == node || from.isAncestorOf(node, from.focused_)))
+        from.setFocused(nullptr);
+    Node* oldParent = node->parent_;
+    const int oldRow = node->index_;
+    from.notify([&](OutlineListener& l) { l.nodesAboutToBeRemoved(oldParent, oldRow, oldRow); });
+    if (from.selectedCount_ > 0)
+        from.selectedCount_ -= from.countSelectedIn(node);
+    from.detach(node);
+    from.notify([&](OutlineListener& l) { l.nodesRemoved(oldParent, oldRow, oldRow); });
+    // The nodes arrive unselected, as copies do.
+    forEachInSubtree(node, [](Node* n) { n->states_ &= static_cast<std::uint16_t>(~NodeState::Selected); });
+    Node* parent = root_;
+    int row = 0;
+    resolveTarget(target, mode, parent, row);
+    notify([&](OutlineListener& l) { l.nodesAboutToBeInserted(parent, row, row); });
+    attach(node, parent, row);
+    notify([&](OutlineListener& l) { l.nodesInserted(parent, row, row); });
+    return node;
+}
+
 void Outline::deleteNode(Node* node) {
     if (!node || node == root_)
         return;

@@ -135,6 +135,9 @@ public:
     // node's subtree raises OutlineError(kMoveIntoOwnSubtree).
     void moveNode(Node* node, Node* target, AttachMode mode);
     Node* copyNode(const Node* node, Node* target, AttachMode mode);  // deep copy, returns the copy
+    // Moves a node with its subtree out of another outline into this one: one announced removal
+    // there, one announced insertion here. A large subtree built aside joins without a copy.
+    Node* takeNode(Outline& from, Node* node, Node* target, AttachMode mode);
     void deleteNode(Node* node);
     void deleteSelected();
     void clear();

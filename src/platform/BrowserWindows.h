@@ -21,10 +21,20 @@ struct OpenBrowserTabs {
     std::optional<std::string> error;
 };
 
+// A browser profile's bookmarks file, named for the person choosing: "Firefox (default-release)".
+struct BookmarkSourceFile {
+    std::string label;
+    std::string path;
+
+    bool operator==(const BookmarkSourceFile&) const = default;
+};
+
 class BrowserWindows {
 public:
     virtual ~BrowserWindows() = default;
     virtual OpenBrowserTabs openTabs() = 0;
+    // The bookmarks files of the same browsers' profiles, for "Import Bookmarks…"; none by default.
+    virtual std::vector<BookmarkSourceFile> bookmarkFiles() { return {}; }
 
     // Finds no window: what a part of the program that is given no browsers sees. It holds nothing.
     static BrowserWindows& none();

@@ -91,6 +91,28 @@ TEST_F(OutlineFixture, MoveAndCopyCarryTheSubtree) {
     EXPECT_THAT(shape(outline), ElementsAre("A1", "  A1a", "A", "  A2", "    copy", "      A1a", "B"));
 }
 
+TEST_F(OutlineFixture, ASubtreeTakenFromAnotherOutlineMovesWithOneAnnouncementOnEachSide) {
+    Outline aside;
+    Node* built = addNamed(aside, nullptr, "built");
+    addNamed(aside, built, "inner");
+    aside.setFocused(built->child(0));
+    aside.setSelected(built->child(0), true);
+    RecordingListener here, there;
+    outline.addListener(&here);
+    aside.addListener(&there);
+    EXPECT_EQ(outline.takeNode(aside, built, A, AttachMode::After), built);
+    EXPECT_THAT(shape(outline), ElementsAre("A", "  A1", "    A1a", "  A2", "built", "  inner", "B"));
+    EXPECT_TRUE(aside.isEmpty());
+    EXPECT_EQ(aside.focused(), nullptr);
+    EXPECT_EQ(aside.selectedCount(), 0);
+    EXPECT_EQ(outline.selectedCount(), 0);
+    EXPECT_FALSE(built->child(0)->isSelected());
+    EXPECT_THAT(here.events, ElementsAre("will insert #1", "inserted #1"));
+    EXPECT_THAT(there.events, ElementsAre("focus inner>-", "will remove #0", "removed #0"));
+    outline.removeListener(&here);
+    aside.removeListener(&there);
+}
+
 TEST_F(OutlineFixture, MoveIntoOwnSubtreeIsRefusedAndOntoItselfDoesNothing) {
     try {
         outline.moveNode(A, A1a, AttachMode::LastChild);

@@ -8,6 +8,8 @@
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
     saveSessionFile(home / ".mozilla/firefox/e2e.default/sessionstore-backups/recovery.jsonlz4",
          mozLz4(R"({"windows":[{"tabs":[{"entries":[{"url":"https://mail.example/","title":"Mail"}],"index":1},)"
                 R"({"entries":[{"url":"https://news.example/","title":"News"}],"index":1}]}]})"));
+    // Firefox runs: its lock names a live process, the test script that outlives the program under test.
+    fs::create_symlink("127.0.1.1:+" + std::to_string(::getppid()), home / ".mozilla/firefox/e2e.default/lock");
 
     SnssWriter chromium;
     chromium.setTabWindow(1, 10)

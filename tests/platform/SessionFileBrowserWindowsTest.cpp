@@ -13,6 +13,9 @@
 
 #include <cstdlib>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 using nlohmann::json;
 using ::testing::ElementsAre;
@@ -33,7 +36,12 @@ struct BrowserWindowsOnDisk : TempHome {
     Outline links{true};
     RecordingDialogs dialogs;
 
-    // Firefox with two profiles, one listed by a relative path and one by an absolute path.
+    // A Firefox runs on the profile: its lock link names this (live) process.
+    void firefoxRuns(const fs::path& profile) const {
+        fs::create_directories(profile);
+        fs::create_symlink("127.0.1.1:+" + std::to_string(::getpid()), profile / "lock");
+    }
+    // Firefox running with two profiles, one listed by a relative path and one by an absolute path.
     void firefox() {
         const fs::path absolute = root / "elsewhere/work-profile";
         write(home(".mozilla/firefox/profiles.ini"),
@@ -46,6 +54,8 @@ struct BrowserWindowsOnDisk : TempHome {
         write(absolute / "sessionstore-backups/recovery.jsonlz4", firefoxSession({{"https://work.example/", "Work"}}));
         write(home(".mozilla/firefox/abcd.default-release/sessionstore-backups/recovery.jsonlz4"),
               firefoxSession({{"https://mail.example/", "Mail"}, {"https://news.example/", "News"}}));
+        firefoxRuns(absolute);
+        firefoxRuns(home(".mozilla/firefox/abcd.default-release"));
     }
     // A browser of the Chromium family runs: its user data folder holds the lock link.
     void running(const std::string& userData) const {
@@ -100,6 +110,22 @@ TEST_F(BrowserWindowsOnDisk, NoBrowserProfileAddsNothingAndShowsNothing) {
     AddActiveLinks(links, windows, dialogs);
     EXPECT_THAT(shape(links), IsEmpty());
     EXPECT_THAT(dialogs.messages, IsEmpty());
+}
+
+TEST_F(BrowserWindowsOnDisk, AFirefoxThatHasEndedLeavesItsLastSessionUnread) {
+    firefox();
+    // The work profile's Firefox ended without tidying up: its lock names a process that is gone.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const fs::path work = root / "elsewhere/work-profile";
+    fs::remove(work / "lock");
+    fs::create_symlink("127.0.1.1:+" + std::to_string(ended), work / "lock");
+    // The default profile's Firefox ended and removed its lock.
+    fs::remove(home(".mozilla/firefox/abcd.default-release/lock"));
+    SessionFileBrowserWindows windows(folders());
+    EXPECT_THAT(windows.sessionFiles(), IsEmpty());
 }
 
 TEST_F(BrowserWindowsOnDisk, ADamagedSessionFileShowsAnErrorAfterTheItemsOfTheFilesBeforeIt) {

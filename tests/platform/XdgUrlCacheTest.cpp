@@ -102,3 +102,18 @@ TEST_F(CacheFolder, NoCacheFolderHasNoEntries) {
 }
 
 } // namespace
+
+TEST_F(CacheFolder, TheSnapAndFlatpakFirefoxCachesAreCoveredToo) {
+    fill();
+    file(home("snap/firefox/common/.cache/mozilla/firefox/s.default/cache2/entries/AA"));
+    file(home(".var/app/org.mozilla.firefox/cache/mozilla/firefox/f.default/cache2/entries/BB"));
+    file(home("snap/firefox/common/.mozilla/firefox/s.default/places.sqlite"));  // the profile, not the cache
+    XdgUrlCache caches = XdgUrlCache::ofUser(folders());
+    const std::vector<std::string> entries = caches.entries();
+    EXPECT_EQ(entries.size(), 7u);
+    DeleteIECache(caches);
+    EXPECT_THAT(caches.entries(), IsEmpty());
+    EXPECT_TRUE(fs::exists(home("snap/firefox/common/.mozilla/firefox/s.default/places.sqlite")));
+    EXPECT_FALSE(fs::exists(home(".var/app/org.mozilla.firefox/cache/mozilla/firefox/f.default/cache2/entries/BB")));
+    EXPECT_TRUE(fs::exists(root / "outside/precious.txt"));
+}

@@ -1,5 +1,6 @@
 #include "SessionFileBrowserWindows.h"
 
+#include "platform/xdg/BrowserProfiles.h"
 #include "platform/xdg/ChromiumSession.h"
 #include "platform/xdg/FirefoxSession.h"
 #include "platform/xdg/SessionFileError.h"
@@ -17,59 +18,9 @@ namespace {
 // Far beyond any real session; a larger file is not read into memory.
 constexpr std::uintmax_t kLargestSessionFile = 512u << 20;
 
-bool isDirectory(const fs::path& p) {
-    std::error_code ec;
-    return fs::is_directory(p, ec);
-}
-
 bool isFile(const fs::path& p) {
     std::error_code ec;
     return fs::is_regular_file(p, ec);
-}
-
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
-
-// The profile folders a profiles.ini lists, in its order: the "Path" of each "[Profile…]" section,
-// relative to the file's folder unless "IsRelative=0".
-std::vector<fs::path> firefoxProfiles(const fs::path& root) {
-    std::ifstream in(root / "profiles.ini");
-    std::vector<fs::path> profiles;
-    struct Section {
-        std::string path;
-        bool relative = true;
-    };
-    std::vector<Section> sections;
-    bool inProfile = false;
-    for (std::string line; std::getline(in, line);) {
-        line = trimmed(line);
-        if (line.starts_with('[')) {
-            inProfile = line.starts_with("[Profile");
-            if (inProfile)
-                sections.emplace_back();
-            continue;
-        }
-        const auto equals = line.find('=');
-        if (!inProfile || equals == std::string::npos)
-            continue;
-        const std::string key = trimmed(line.substr(0, equals)), value = trimmed(line.substr(equals + 1));
-        if (key == "Path")
-            sections.back().path = value;
-        else if (key == "IsRelative")
-            sections.back().relative = value != "0";
-    }
-    for (const Section& s : sections) {
-        if (s.path.empty())
-            continue;
-        const fs::path profile = s.relative ? root / s.path : fs::path(s.path);
-        if (std::find(profiles.begin(), profiles.end(), profile) == profiles.end())
-            profiles.push_back(profile);
-    }
-    return profiles;
 }
 
 // The newest session file of a Chromium profile: the "Sessions/Session_<time>" with the latest time,
@@ -98,25 +49,6 @@ std::optional<fs::path> chromiumSessionFile(const fs::path& profile) {
     return newest;
 }
 
-// The profile folders of a Chromium user data folder: "Default" first, then the others by name;
-// the folder itself when it is its own profile.
-std::vector<fs::path> chromiumProfiles(const fs::path& userData) {
-    std::vector<fs::path> profiles;
-    if (chromiumSessionFile(userData))
-        profiles.push_back(userData);
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(userData, ec), end; !ec && it != end; it.increment(ec))
-        if (isDirectory(it->path()) && chromiumSessionFile(it->path()))
-            names.push_back(it->path().filename().string());
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return (a == "Default") != (b == "Default") ? a == "Default" : a < b;
-    });
-    for (const std::string& name : names)
-        profiles.push_back(userData / name);
-    return profiles;
-}
-
 std::vector<std::uint8_t> readWhole(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -137,24 +69,16 @@ std::vector<std::uint8_t> readWhole(const fs::path& path) {
 
 std::vector<SessionFileBrowserWindows::SessionFile> SessionFileBrowserWindows::sessionFiles() const {
     std::vector<SessionFile> files;
-    const fs::path home = folders_.home;
-    const fs::path firefoxRoots[] = {
-        home / ".mozilla/firefox",
-        fs::path(folders_.configHome) / "mozilla/firefox",
-        home / "snap/firefox/common/.mozilla/firefox",
-        home / ".var/app/org.mozilla.firefox/.mozilla/firefox",
-    };
-    for (const fs::path& root : firefoxRoots)
-        for (const fs::path& profile : firefoxProfiles(root))
-            if (const fs::path file = profile / "sessionstore-backups/recovery.jsonlz4"; isFile(file))
-                files.push_back({Kind::Firefox, file});
-
-    for (std::string_view browser : kChromiumFamilyFolders) {
-        const fs::path userData = fs::path(folders_.configHome) / browser;
-        std::error_code ec;
-        if (fs::symlink_status(userData / "SingletonLock", ec).type() == fs::file_type::not_found)
-            continue; // not running: its session files describe windows that are closed
-        for (const fs::path& profile : chromiumProfiles(userData))
+    // A session file of a browser that is not running describes windows that are closed.
+    for (const BrowserProfile& profile : firefoxProfiles(folders_))
+        if (const fs::path file = profile.folder / "sessionstore-backups/recovery.jsonlz4";
+            firefoxIsRunning(profile.folder) && isFile(file))
+            files.push_back({Kind::Firefox, file});
+    for (const ChromiumBrowser& browser : chromiumBrowsers(folders_)) {
+        if (!chromiumIsRunning(browser.userData))
+            continue;
+        for (const fs::path& profile :
+             chromiumProfiles(browser.userData, [](const fs::path& p) { return chromiumSessionFile(p).has_value(); }))
             files.push_back({Kind::Chromium, *chromiumSessionFile(profile)});
     }
     return files;
@@ -174,4 +98,11 @@ OpenBrowserTabs SessionFileBrowserWindows::openTabs() {
         }
     }
     return result;
+}
+
+std::vector<BookmarkSourceFile> SessionFileBrowserWindows::bookmarkFiles() {
+    std::vector<BookmarkSourceFile> files;
+    for (const ProfileBookmarks& p : profileBookmarkFiles(folders_))
+        files.push_back({p.label, p.file.string()});
+    return files;
 }

@@ -1,6 +1,6 @@
 // The open windows of the user's browsers, read from the session files the browsers keep while they
-// run: Firefox first (every profile its profiles.ini lists; the current session in
-// sessionstore-backups/recovery.jsonlz4), then each browser of the Chromium family that is running
+// run: Firefox first (every profile its profiles.ini lists whose "lock" link names a live process;
+// the current session in sessionstore-backups/recovery.jsonlz4), then each browser of the Chromium family that is running
 // (its user data folder holds the "SingletonLock" link), each profile's newest session file.
 #pragma once
 
@@ -15,6 +15,7 @@ public:
     explicit SessionFileBrowserWindows(XdgFolders folders) : folders_(std::move(folders)) {}
 
     OpenBrowserTabs openTabs() override;
+    std::vector<BookmarkSourceFile> bookmarkFiles() override;
 
     // The session files that would be read, in order, each with its kind.
     enum class Kind { Firefox, Chromium };

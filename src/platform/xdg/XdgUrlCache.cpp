@@ -103,10 +103,10 @@ bool isCacheFolder(const std::vector<std::string>& path) {
 
 } // namespace
 
-std::vector<XdgUrlCache::Folder> XdgUrlCache::cacheFolders() const {
+std::vector<XdgUrlCache::Folder> XdgUrlCache::cacheFolders(const std::string& cacheHome) {
     std::vector<Folder> folders;
     // The cache folder itself is the user's choice and may be a link; nothing below it is followed.
-    const FolderHandle root(::open(cacheHome_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FolderHandle root(::open(cacheHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root)
         return folders;
     auto openPath = [&root](const Folder& path) {
@@ -137,12 +137,31 @@ std::vector<XdgUrlCache::Folder> XdgUrlCache::cacheFolders() const {
     return folders;
 }
 
+XdgUrlCache XdgUrlCache::ofUser(const XdgFolders& folders) {
+    return XdgUrlCache(std::vector<std::string>{folders.cacheHome, folders.home + "/snap/firefox/common/.cache",
+                                                folders.home + "/.var/app/org.mozilla.firefox/cache"});
+}
+
 std::vector<std::string> XdgUrlCache::entries() const {
     std::vector<std::string> result;
-    const FolderHandle root(::open(cacheHome_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    for (const Folder& folder : cacheFolders()) {
+    for (const std::string& home : cacheHomes_) {
+        std::vector<std::string> some = entriesOf(home);
+        result.insert(result.end(), some.begin(), some.end());
+    }
+    return result;
+}
+
+bool XdgUrlCache::deleteEntry(const std::string& entry) {
+    return std::any_of(cacheHomes_.begin(), cacheHomes_.end(),
+                       [&](const std::string& home) { return deleteEntryOf(home, entry); });
+}
+
+std::vector<std::string> XdgUrlCache::entriesOf(const std::string& cacheHome) {
+    std::vector<std::string> result;
+    const FolderHandle root(::open(cacheHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (const Folder& folder : cacheFolders(cacheHome)) {
         FolderHandle at = root ? root.open(folder.front()) : FolderHandle();
-        std::string prefix = cacheHome_ + "/" + folder.front();
+        std::string prefix = cacheHome + "/" + folder.front();
         for (std::size_t i = 1; at && i < folder.size(); ++i) {
             at = at.open(folder[i]);
             prefix += "/" + folder[i];
@@ -155,8 +174,8 @@ std::vector<std::string> XdgUrlCache::entries() const {
     return result;
 }
 
-bool XdgUrlCache::deleteEntry(const std::string& entry) {
-    const std::string prefix = cacheHome_ + "/";
+bool XdgUrlCache::deleteEntryOf(const std::string& cacheHome, const std::string& entry) {
+    const std::string prefix = cacheHome + "/";
     if (!entry.starts_with(prefix))
         return false;
     std::vector<std::string> path = split(std::string_view(entry).substr(prefix.size()));
@@ -167,7 +186,7 @@ bool XdgUrlCache::deleteEntry(const std::string& entry) {
     if (!isCacheFolder(path))
         return false;
 
-    FolderHandle at(::open(cacheHome_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FolderHandle at(::open(cacheHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     for (std::size_t i = 0; at && i < path.size(); ++i)
         at = at.open(path[i]);
     struct stat st {};

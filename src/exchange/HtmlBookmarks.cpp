@@ -1,0 +1,269 @@
+#include "HtmlBookmarks.h"
+
+#include <libxml/HTMLparser.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;  // bytes handed to the parser between looks at the cancel flag
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+std::string trimmed(std::string_view s) {
+    while (!s.empty() && isSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back()))
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+// Runs of white space (line breaks inside a title, say) become one space.
+std::string collapsed(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    bool space = false;
+    for (char c : s) {
+        if (isSpace(c)) {
+            space = !out.empty();
+            continue;
+        }
+        if (space)
+            out += ' ';
+        space = false;
+        out += c;
+    }
+    return out;
+}
+
+std::vector<std::string> splitTags(std::string_view text) {
+    std::vector<std::string> tags;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos)
+            comma = text.size();
+        if (std::string tag = trimmed(text.substr(start, comma - start)); !tag.empty())
+            tags.push_back(std::move(tag));
+        start = comma + 1;
+    }
+    return tags;
+}
+
+std::int64_t parseDate(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && value > 0 ? value : 0;
+}
+
+// Room for every entry from the start: a vector that doubles as it fills would hold up to three
+// times the entries' size while it moves them. Each entry starts with a <DT>.
+std::size_t expectedEntries(std::string_view bytes) {
+    std::size_t count = 0;
+    for (std::size_t at = bytes.find('<'); at != std::string_view::npos && at + 2 < bytes.size(); at = bytes.find('<', at + 1))
+        if ((bytes[at + 1] == 'D' || bytes[at + 1] == 'd') && (bytes[at + 2] == 'T' || bytes[at + 2] == 't'))
+            ++count;
+    return count;
+}
+
+bool is(const xmlChar* name, const char* wanted) { return std::strcmp(reinterpret_cast<const char*>(name), wanted) == 0; }
+
+
+// What the streaming parser has seen so far.
+struct HtmlReader {
+    BookmarkTree tree;
+    std::vector<int> listDepths;  // the depth of the entries of each open <DL>
+    std::ptrdiff_t folderWithoutList = -1;  // a folder heading not yet followed by its <DL>
+    enum class Collecting { Nothing, LinkTitle, FolderTitle, Description } collecting = Collecting::Nothing;
+    std::string text;
+    Bookmark pending;
+    std::ptrdiff_t describedEntry = -1;
+    bool sawList = false;
+    bool sawEntry = false;
+    bool bookmarkDoctype = false;
+
+    int depth() const { return listDepths.empty() ? 0 : listDepths.back(); }
+
+    void finishDescription() {
+        if (collecting == Collecting::Description && describedEntry >= 0)
+            tree.items[static_cast<std::size_t>(describedEntry)].description = trimmed(text);
+        if (collecting == Collecting::Description)
+            collecting = Collecting::Nothing;
+    }
+
+    void start(const xmlChar* name, const xmlChar** attributes) {
+        if (is(name, "dl")) {
+            finishDescription();
+            sawList = true;
+            const int d = folderWithoutList >= 0 ? tree.items[static_cast<std::size_t>(folderWithoutList)].depth + 1
+                                                 : depth();
+            listDepths.push_back(d);
+            folderWithoutList = -1;
+        } else if (is(name, "a")) {
+            finishDescription();
+            folderWithoutList = -1;
+            pending = Bookmark{};
+            for (const xmlChar** a = attributes; a && a[0]; a += 2) {
+                const std::string_view value = a[1] ? reinterpret_cast<const char*>(a[1]) : "";
+                if (is(a[0], "href"))
+                    pending.url = trimmed(value);
+                else if (is(a[0], "tags"))
+                    pending.tags = splitTags(value);
+                else if (is(a[0], "add_date"))
+                    pending.added = parseDate(value);
+            }
+            collecting = Collecting::LinkTitle;
+            text.clear();
+        } else if (is(name, "h3")) {
+            finishDescription();
+            folderWithoutList = -1;
+            pending = Bookmark{};
+            pending.kind = Bookmark::Kind::Folder;
+            for (const xmlChar** a = attributes; a && a[0]; a += 2)
+                if (is(a[0], "add_date") && a[1])
+                    pending.added = parseDate(reinterpret_cast<const char*>(a[1]));
+            collecting = Collecting::FolderTitle;
+            text.clear();
+        } else if (is(name, "dd")) {
+            if (collecting == Collecting::Nothing && describedEntry >= 0) {
+                collecting = Collecting::Description;
+                text.clear();
+            }
+        } else if (is(name, "dt")) {
+            finishDescription();
+            describedEntry = -1;
+            if (!listDepths.empty())
+                sawEntry = true;
+        }
+    }
+
+    void end(const xmlChar* name) {
+        if (is(name, "a") && collecting == Collecting::LinkTitle) {
+            collecting = Collecting::Nothing;
+            pending.title = collapsed(text);
+            if (pending.url.starts_with("place:"))
+                return;  // a saved query of Firefox, not a bookmark
+            pending.depth = depth();
+            tree.items.push_back(std::move(pending));
+            describedEntry = static_cast<std::ptrdiff_t>(tree.items.size()) - 1;
+        } else if (is(name, "h3") && collecting == Collecting::FolderTitle) {
+            collecting = Collecting::Nothing;
+            pending.title = collapsed(text);
+            pending.depth = depth();
+            tree.items.push_back(std::move(pending));
+            describedEntry = folderWithoutList = static_cast<std::ptrdiff_t>(tree.items.size()) - 1;
+        } else if (is(name, "dl")) {
+            finishDescription();
+            if (!listDepths.empty())
+                listDepths.pop_back();
+            folderWithoutList = -1;
+        } else if (is(name, "dd")) {
+            finishDescription();
+        }
+    }
+
+    void characters(const xmlChar* chars, int length) {
+        if (collecting != Collecting::Nothing)
+            text.append(reinterpret_cast<const char*>(chars), static_cast<std::size_t>(length));
+    }
+};
+
+HtmlReader& readerOf(void* context) {
+    auto* parser = static_cast<htmlParserCtxtPtr>(context);
+    return *static_cast<HtmlReader*>(parser->_private);
+}
+
+struct ParserContext {
+    htmlParserCtxtPtr ctxt;
+    ~ParserContext() {
+        if (ctxt->myDoc)
+            xmlFreeDoc(ctxt->myDoc);
+        htmlFreeParserCtxt(ctxt);
+    }
+};
+
+
+// Feeds the parser chunk by chunk from `next` (an empty chunk ends the input).
+template <class NextChunk> BookmarkTree parseBookmarkHtml(NextChunk&& next, std::size_t expected, const CancelFlag* cancel) {
+    htmlSAXHandler sax{};
+    sax.startElement = [](void* c, const xmlChar* name, const xmlChar** attributes) { readerOf(c).start(name, attributes); };
+    sax.endElement = [](void* c, const xmlChar* name) { readerOf(c).end(name); };
+    sax.characters = [](void* c, const xmlChar* chars, int length) { readerOf(c).characters(chars, length); };
+    sax.internalSubset = [](void* c, const xmlChar* name, const xmlChar*, const xmlChar*) {
+        if (name && xmlStrcasecmp(name, reinterpret_cast<const xmlChar*>("NETSCAPE-Bookmark-file-1")) == 0)
+            readerOf(c).bookmarkDoctype = true;
+    };
+    HtmlReader reader;
+    reader.tree.items.reserve(expected);
+    // The parser context is the callbacks' context, so that the reader travels in its private field.
+    ParserContext parser{htmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, nullptr, XML_CHAR_ENCODING_NONE)};
+    if (!parser.ctxt)
+        throw ExchangeError("the HTML parser cannot start");
+    parser.ctxt->userData = parser.ctxt;
+    parser.ctxt->_private = &reader;
+    htmlCtxtUseOptions(parser.ctxt, HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+    bool empty = true;
+    for (std::string_view chunk = next(); !chunk.empty(); chunk = next()) {
+        throwIfCancelled(cancel);
+        empty = false;
+        htmlParseChunk(parser.ctxt, chunk.data(), static_cast<int>(chunk.size()), 0);
+    }
+    if (empty)
+        throw ExchangeError("it is empty");
+    htmlParseChunk(parser.ctxt, nullptr, 0, 1);
+    if (!(reader.sawList && (reader.sawEntry || reader.bookmarkDoctype)))
+        throw ExchangeError("it is not a bookmark file");
+    return std::move(reader.tree);
+}
+
+// A file read a chunk at a time, so that it is never held whole.
+class FileChunks {
+public:
+    explicit FileChunks(const std::string& path) : in_(path, std::ios::binary), buffer_(kChunk, '\0') {
+        if (!in_)
+            throw ExchangeError(std::strerror(errno));
+    }
+    std::string_view operator()() {
+        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        if (in_.bad())
+            throw ExchangeError(std::strerror(errno));
+        return {buffer_.data(), static_cast<std::size_t>(in_.gcount())};
+    }
+
+private:
+    std::ifstream in_;
+    std::string buffer_;
+};
+
+} // namespace
+
+BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel) {
+    std::size_t at = 0;
+    auto next = [&]() {
+        const std::string_view chunk = bytes.substr(at, std::min(kChunk, bytes.size() - at));
+        at += chunk.size();
+        return chunk;
+    };
+    return parseBookmarkHtml(next, expectedEntries(bytes), cancel);
+}
+
+BookmarkTree readHtmlBookmarkFile(const std::string& path, const CancelFlag* cancel) {
+    // A first pass counts the entries (a "<DT" may lie across two chunks: the last two bytes are kept).
+    std::size_t expected = 0;
+    {
+        FileChunks chunks(path);
+        std::string carry;
+        for (std::string_view chunk = chunks(); !chunk.empty(); chunk = chunks()) {
+            throwIfCancelled(cancel);
+            std::string joined = carry + std::string(chunk.substr(0, 2));
+            expected += expectedEntries(joined) + expectedEntries(chunk);
+            carry = std::string(chunk.substr(chunk.size() >= 2 ? chunk.size() - 2 : 0));
+        }
+    }
+    FileChunks chunks(path);
+    return parseBookmarkHtml(chunks, expected, cancel);
+}

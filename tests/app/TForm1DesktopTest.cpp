@@ -74,6 +74,30 @@ TEST(CommandLine, OptionsFilesAndErrorsGiveTheirRequestsAndExitStatuses) {
     }
 }
 
+TEST(CommandLine, TheBookmarkOptionsNameTheirFiles) {
+    ScratchProgramFolder scratch("command-line");
+    const QString folder = QString::fromStdString(scratch.path().string());
+    writeFileSafely(scratch.path().string() + "/bookmarks.html", std::vector<std::uint8_t>{'<', 'p', '>'});
+    const CommandLineOutcome import = parseCommandLine({"wendelmoor", "--import", folder + "/bookmarks.html"}, "1");
+    EXPECT_TRUE(import.start);
+    EXPECT_EQ(import.request.importFile, folder + "/bookmarks.html");
+    const CommandLineOutcome exported = parseCommandLine({"wendelmoor", "--export", folder + "/out.html"}, "1");
+    EXPECT_TRUE(exported.start);
+    EXPECT_EQ(exported.request.exportFile, folder + "/out.html");
+    struct Case {
+        QStringList arguments;
+        const char* error;
+    };
+    for (const Case& c : {Case{{"--import", folder + "/missing.html"}, "missing.html\" does not exist."},
+                          Case{{"--import"}, "Missing value after '--import'"},
+                          Case{{"--export"}, "Missing value after '--export'"}}) {
+        const CommandLineOutcome outcome = parseCommandLine(QStringList{"wendelmoor"} + c.arguments, "1");
+        EXPECT_FALSE(outcome.start);
+        EXPECT_EQ(outcome.exitStatus, 2);
+        EXPECT_THAT(outcome.error.toStdString(), HasSubstr(c.error));
+    }
+}
+
 struct DesktopWindow : ::testing::Test, RecordedWindowServices {
     ScratchProgramFolder scratch{"desktop"};
     RecordingAutostart autostart;
@@ -164,6 +188,25 @@ TEST_F(DesktopWindow, AHandedOverFileIsOpenedAndTheCollectionLeftIsSaved) {
     form->HandOverRequest("open", path("gone.goto"));
     EXPECT_THAT(dialogs.messages, ElementsAre(HasSubstr("gone.goto\" does not exist.")));
     EXPECT_EQ(form->documents().currentPath(), path("third.goto"));
+}
+
+TEST_F(DesktopWindow, AHandedOverImportAddsTheBookmarksAsOneUndoableStep) {
+    const std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Work</H3>\n<DL><p>\n"
+                             "<DT><A HREF=\"https://example.org/\">Example</A>\n</DL><p>\n</DL>\n";
+    writeFileSafely(path("Info/bookmarks.html"), std::vector<std::uint8_t>(html.begin(), html.end()));
+    start();
+    const int before = form->LinksTree().rootCount();
+    form->HandOverRequest("import", path("Info/bookmarks.html"));
+    ASSERT_EQ(form->LinksTree().rootCount(), before + 1);
+    const Node* group = form->LinksTree().root()->children().back();
+    EXPECT_THAT(std::string(std::string_view(group->data.Name)), HasSubstr("bookmarks.html"));
+    EXPECT_THAT(dialogs.messages, ElementsAre(HasSubstr("Imported 1 bookmark")));
+    form->Undo1Click();
+    EXPECT_EQ(form->LinksTree().rootCount(), before);
+
+    form->HandOverRequest("import", path("Info/gone.html"));
+    EXPECT_EQ(form->LinksTree().rootCount(), before);
+    EXPECT_THAT(dialogs.messages.back(), HasSubstr("gone.html"));
 }
 
 TEST_F(DesktopWindow, ACollectionAnotherProgramHoldsIsRefusedWithAMessageOnEveryRoad) {

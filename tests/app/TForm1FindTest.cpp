@@ -43,7 +43,7 @@ struct FindWindow : ::testing::Test, WindowUnderTest {
     void open(Preferences& preferences) {
         form = std::make_unique<TForm1>(scratch.programFolder(),
                                         TForm1Services{dialogs, hotKeys, clipboard, shell, clock, tray,
-                                                       BrowserWindows::none(), UrlCache::none(), preferences});
+                                                       BrowserWindows::none(), UrlCache::none(), Autostart::none(), nullptr, preferences});
         form->setDrives(drives);
         form->FormCreate();
         propForm = std::make_unique<TLinkPropForm>(form->LinksTree(), dialogs, hotKeys);

@@ -16,6 +16,7 @@ constexpr CommandEntry kCommands[] = {
     {"File", "", "", "", true, K::Separator},
     {"File", "Import Bookmarks…", "ImportBookmarks1Click", ""},
     {"File", "Export Bookmarks…", "ExportBookmarks1Click", ""},
+    {"File", "Restore Backup…", "RestoreBackup1Click", ""},
     {"File", "", "", "", true, K::Separator},
     {"File", "Quit", "Exit_mpClick", ""},
 
@@ -337,7 +338,11 @@ std::string undoStepName(std::string_view handler) {
             return "Move Items " + std::string(e.caption);
         if (e.menu == "Item/Set Item Type")
             return "Set Item Type";
-        return std::string(e.caption);
+        // "Restore Backup…" names the step "Restore Backup": the dots promise a dialog, not a step.
+        std::string_view caption = e.caption;
+        if (caption.ends_with("…"))
+            caption.remove_suffix(std::string_view("…").size());
+        return std::string(caption);
     }
     return {};
 }

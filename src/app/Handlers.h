@@ -5,8 +5,8 @@
 
 // documents, the properties command and the title row
 #define WENDELMOOR_DOCUMENT_HANDLERS(X) \
-    X(Open2Click) X(Save_mp_Click) X(SaveAs_mp_Click) X(Exit_mpClick) X(Props_mpClick) X(SpeedButton9Click) \
-    X(TitleRbPanelClick)
+    X(Open2Click) X(Save_mp_Click) X(SaveAs_mp_Click) X(RestoreBackup1Click) X(Exit_mpClick) X(Props_mpClick) \
+    X(SpeedButton9Click) X(TitleRbPanelClick)
 
 // creating, clipboard, deletion, restructuring
 #define WENDELMOOR_EDITING_HANDLERS(X) \

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "app/BackupCommands.h"
 #include "app/CommandMap.h"
 #include "app/KeySequences.h"
 #include "app/TitleBox.h"
@@ -26,6 +27,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -528,6 +530,19 @@ void TForm1::Open2Click() {
 void TForm1::Save_mp_Click() {
     documentCommands_.Save_mp_Click();
     showOpenedFile();
+}
+
+void TForm1::RestoreBackup1Click() {
+    const std::vector<BackupEntry> backups = backupEntries(documents_.currentPath());
+    if (backups.empty()) {
+        services_.dialogs.showMessage(kNoBackups);
+        return;
+    }
+    QStringList rows;
+    for (const BackupEntry& backup : backups)
+        rows << QString::fromStdString(backup.caption);
+    if (const std::optional<int> chosen = askBackup_(rows))
+        RestoreBackup(linksTree_, backups[static_cast<std::size_t>(*chosen)].path, services_.dialogs);
 }
 
 void TForm1::SaveAs_mp_Click() {

@@ -33,6 +33,7 @@
 #include "ui/OutlineDragDrop.h"
 #include "ui/OutlineKeys.h"
 
+#include <QInputDialog>
 #include <QMainWindow>
 
 #include <functional>
@@ -153,6 +154,10 @@ public:
     void filesDropped(const std::vector<std::string>& paths);
     // Adds a bookmarks file read by the command line's "--import" as a new top-level group
     // (TForm1Exchange.cpp); the duplicate rule applies.
+    // The question "Restore Backup…" asks: which of the rows (newest first); nullopt when cancelled.
+    // A list dialog unless another is given.
+    using BackupQuestion = std::function<std::optional<int>(const QStringList& rows)>;
+    void setBackupQuestion(BackupQuestion question) { askBackup_ = std::move(question); }
     void importBookmarkFile(const std::string& path, BookmarkFileContent content);
     // An import a second start handed over: the file is read here, its errors shown in a message.
     void importBookmarkPath(const std::string& path);
@@ -310,6 +315,15 @@ private:
     QLabel* openedFilePanel_ = nullptr;
     QLabel* saveStatePanel_ = nullptr;
     QTimer* autoSaveTimer_ = nullptr;
+    BackupQuestion askBackup_ = [this](const QStringList& rows) -> std::optional<int> {
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(this, QStringLiteral("Restore Backup"),
+                                                     QStringLiteral("Put back the collection as it was on:"), rows, 0,
+                                                     false, &ok);
+        if (!ok)
+            return std::nullopt;
+        return static_cast<int>(rows.indexOf(chosen));
+    };
     QTabWidget* sidePanel_ = nullptr;
     QComboBox* addressComboBox_ = nullptr;
     TLinkPropForm* linkPropForm_ = nullptr;

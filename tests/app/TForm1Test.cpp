@@ -222,6 +222,34 @@ TEST_F(TForm1Fixture, ANameOfAnyLengthSurvivesAFocusMoveThroughTheTitleBox) {
     EXPECT_EQ(form->LinksTree().first()->data.Name, longName);
 }
 
+TEST_F(TForm1Fixture, RestoreBackupPutsBackTheFileAsItWasAsOneUndoableStepAndRefusesADamagedOne) {
+    startWith({"as it was"});
+    form->LinksTree().first()->data.Name = "changed";
+    form->Save_mp_Click();  // the first save of the run backs up the file it writes over
+    std::vector<QStringList> asked;
+    form->setBackupQuestion([&asked](const QStringList& rows) -> std::optional<int> {
+        asked.push_back(rows);
+        return 0;
+    });
+    form->actionFor("RestoreBackup1Click")->trigger();
+    ASSERT_EQ(asked.size(), 1u);
+    ASSERT_EQ(asked[0].size(), 1);
+    EXPECT_THAT(asked[0][0].toStdString(), ::testing::EndsWith(" — 1 item"));
+    EXPECT_EQ(shape(form->LinksTree()), std::vector<std::string>{"as it was"});
+    EXPECT_EQ(form->documents().currentPath(), path("links.goto"));
+    EXPECT_EQ(form->actionFor("Undo1Click")->text().toStdString(), "Undo Restore Backup");
+    form->actionFor("Undo1Click")->trigger();
+    EXPECT_EQ(shape(form->LinksTree()), std::vector<std::string>{"changed"});
+
+    const std::string backup = (folder / "Backups").string();
+    for (const auto& entry : fs::directory_iterator(backup))
+        fs::resize_file(entry.path(), 30);  // cut short: damaged
+    form->actionFor("RestoreBackup1Click")->trigger();
+    EXPECT_THAT(asked.back()[0].toStdString(), ::testing::EndsWith(" — damaged"));
+    EXPECT_THAT(dialogs.messages.back(), ::testing::HasSubstr("was not restored; nothing was changed."));
+    EXPECT_EQ(shape(form->LinksTree()), std::vector<std::string>{"changed"});
+}
+
 TEST_F(TForm1Fixture, ATitleTypedBeforeAFocusMoveGoesToThePreviouslyFocusedItem) {
     Outline stored;
     addNamed(stored, nullptr, "first");

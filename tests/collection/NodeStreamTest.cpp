@@ -53,6 +53,15 @@ LinkItem filledItem(int seed) {
     return i;
 }
 
+// A case's name as a test name: letters and digits kept, everything else an underscore.
+const auto caseName = [](const auto& info) {
+    std::string n = info.param.name;
+    for (char& c : n)
+        if (!isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return n;
+};
+
 std::uint16_t persisted(std::uint16_t states) { return (states | NodeState::Initialized) & NodeState::PersistentMask; }
 
 bool readsBackEmpty(const Bytes& bytes) {
@@ -140,14 +149,7 @@ TEST_P(NodeStreamBytes, WriterProducesTheExpectedBytes) {
     GetParam().check(writeOutline(outline));
 }
 
-INSTANTIATE_TEST_SUITE_P(EdgeCases, NodeStreamBytes, ::testing::ValuesIn(kByteCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(EdgeCases, NodeStreamBytes, ::testing::ValuesIn(kByteCases), caseName);
 
 struct ReadCase {
     const char* name;
@@ -205,14 +207,7 @@ TEST_P(NodeStreamRead, ReaderBuildsTheExpectedOutline) {
     outline.forEach([&](Node* n) { EXPECT_EQ(n->rowHeight(), 20); });
 }
 
-INSTANTIATE_TEST_SUITE_P(EdgeCases, NodeStreamRead, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(EdgeCases, NodeStreamRead, ::testing::ValuesIn(kReadCases), caseName);
 
 TEST(NodeStreamRead, SelectedNodesJoinTheSelectionOnlyWithMultiSelection) {
     Bytes bytes = cat({fileHeader(2), le32(2), leaf("a", 0x0181), leaf("b", 0x0081)});
@@ -275,14 +270,7 @@ TEST_P(NodeStreamErrors, ReaderReportsTheErrorAndKeepsWhatWasRead) {
     EXPECT_EQ(shape(outline), GetParam().shapeAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Damaged, NodeStreamErrors, ::testing::ValuesIn(kErrorCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Damaged, NodeStreamErrors, ::testing::ValuesIn(kErrorCases), caseName);
 
 // A collection cut short, the way a file is damaged: a top-level group whose chunk claims the whole
 // file. What was read whole is kept; a group's own record comes after its children, so a cut inside
@@ -341,14 +329,7 @@ TEST_P(CutCollections, KeepEverythingReadWholeThenReportNotEnoughData) {
     EXPECT_EQ(shape(again), GetParam().shapeAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Damaged, CutCollections, ::testing::ValuesIn(kCutCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Damaged, CutCollections, ::testing::ValuesIn(kCutCases), caseName);
 
 TEST(CutCollections, AFileCutAtTwoThirdsGivesBackAboutTwoThirdsOfItsItems) {
     Outline original;
@@ -399,14 +380,7 @@ TEST_P(DamagedRecords, KeepWhatWasReadAndGoOnAtTheChunkEnd) {
     EXPECT_EQ(outline.root()->child(1)->data.Name, "after");
 }
 
-INSTANTIATE_TEST_SUITE_P(Damaged, DamagedRecords, ::testing::ValuesIn(kRecordCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Damaged, DamagedRecords, ::testing::ValuesIn(kRecordCases), caseName);
 
 TEST(ClipboardForm, ChunksOfTheReducedSelectionPasteAsUnselectedCopies) {
     Outline source;

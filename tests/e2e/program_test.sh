@@ -13,6 +13,19 @@ start() {
     window=$(program_window) || fail "no window appeared"
 }
 
+# A click focuses the first row, a new title typed into the title box reaches that item when a click
+# focuses the second row. (Positions are those of the window at the top left corner of the screen.)
+rename_first_row() { # TITLE
+    xdotool windowfocus --sync "$window"
+    xdotool mousemove 400 179 click 1
+    sleep 0.3
+    xdotool mousemove 580 135 click --repeat 3 1
+    sleep 0.2
+    xdotool key ctrl+a type "$1"
+    sleep 0.2
+    xdotool mousemove 400 199 click 1
+}
+
 fresh_folder() {
     rm -rf "$work/program"
     mkdir -p "$work/program/Info"
@@ -28,20 +41,11 @@ wait_exit "$pid"
 [ "$(stat -c %s "$work/program/links.goto")" -eq 177 ] || fail "links.goto does not hold one empty item"
 echo "ok first start"
 
-# 2. An existing collection is shown and renamed through the title box: a click focuses the first row,
-#    a new title typed into the title box reaches that item when a click focuses the second row.
-#    (Positions are those of the window at the top left corner of the virtual screen.)
+# 2. An existing collection is shown and renamed through the title box.
 fresh_folder
 "$make_collection" "$work/program/links.goto" Alpha Beta Gamma
 start
-xdotool windowfocus --sync "$window"
-xdotool mousemove 400 179 click 1
-sleep 0.3
-xdotool mousemove 580 135 click --repeat 3 1
-sleep 0.2
-xdotool key ctrl+a type "Renamed"
-sleep 0.2
-xdotool mousemove 400 199 click 1
+rename_first_row Renamed
 sleep 0.3
 xdotool key ctrl+q
 wait_exit "$pid"
@@ -60,14 +64,7 @@ echo "ok SIGTERM saves"
 fresh_folder
 "$make_collection" "$work/program/links.goto" Alpha Beta Gamma
 start
-xdotool windowfocus --sync "$window"
-xdotool mousemove 400 179 click 1
-sleep 0.3
-xdotool mousemove 580 135 click --repeat 3 1
-sleep 0.2
-xdotool key ctrl+a type "Kept"
-sleep 0.2
-xdotool mousemove 400 199 click 1
+rename_first_row Kept
 sleep 3
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null || true

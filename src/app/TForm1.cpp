@@ -437,8 +437,6 @@ void TForm1::FormCreate() {
         autoplay->setChecked(true);
 }
 
-void TForm1::AddLinksHotKeys() { ::AddLinksHotKeys(services_.hotKeys, linksTree_); }
-
 void TForm1::HotKeyManager1HotKeyPressed(std::uint32_t value, int /*identifier*/) {
     if (launcherKey_.isLauncherPress(value))
         return showQuickLauncher();

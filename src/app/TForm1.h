@@ -270,7 +270,6 @@ private:
     void showOpenedFile();
 
     // Registers the hot keys of every item of the start collection.
-    void AddLinksHotKeys();
 
     // The side panels' steps of the creation handler, their views' settings and the drive menu's
     // mirror in Qt menus (TForm1Tags.cpp).

@@ -38,11 +38,6 @@ std::vector<BackgroundWriter::Result> BackgroundWriter::takeResults() {
     return std::exchange(results_, {});
 }
 
-bool BackgroundWriter::idle() const {
-    std::lock_guard lock(mutex_);
-    return !running_ && !waiting_;
-}
-
 void BackgroundWriter::run() {
     std::unique_lock lock(mutex_);
     for (;;) {

@@ -40,12 +40,11 @@ public:
     // The results of the writes finished since the last call, oldest first; a write replaced while
     // waiting is not among them.
     std::vector<Result> takeResults();
-    bool idle() const;
 
 private:
     void run();
 
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable finished_;
     std::optional<std::pair<std::uint64_t, Job>> waiting_;

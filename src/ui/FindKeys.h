@@ -26,3 +26,24 @@ inline FindKey findKeyOf(const QKeyEvent& event) {
         return FindKey::None;
     }
 }
+
+// A key event on a search box, as the box's event filter sees it: the find key to act on, or None.
+// A shortcut check for a find key is accepted (the key then reaches the box, not the window's
+// shortcut) and is `taken` with no key to act on.
+struct BoxKey {
+    FindKey key = FindKey::None;
+    bool taken = false;
+};
+
+inline BoxKey boxKeyOf(QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return {};
+    const FindKey key = findKeyOf(*static_cast<QKeyEvent*>(event));
+    if (key == FindKey::None)
+        return {};
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return {FindKey::None, true};
+    }
+    return {key, true};
+}

@@ -61,15 +61,12 @@ bool QuickLauncherBox::event(QEvent* event) {
 }
 
 bool QuickLauncherBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != box_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+    if (watched != box_)
         return QWidget::eventFilter(watched, event);
-    const FindKey key = findKeyOf(*static_cast<QKeyEvent*>(event));
+    const BoxKey boxKey = boxKeyOf(event);
+    const FindKey key = boxKey.key;
     if (key == FindKey::None)
-        return false;
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
+        return boxKey.taken;
     switch (key) {
     case FindKey::Up:
     case FindKey::Down:

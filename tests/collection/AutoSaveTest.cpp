@@ -36,12 +36,6 @@ struct AutoSaveFixture : ::testing::Test {
         documents.LoadTree(path(name));
         documents.SaveTree(path(name));
     }
-    // Ticks as the window's timer does, then waits for the write the tick started.
-    void tickAt(AutoSave::Clock::duration after) {
-        now += after;
-        autoSave.tick();
-        documents.takeBackgroundResults();  // nothing: results are for the autosave to take
-    }
     void settle() {
         for (int i = 0; i < 100 && autoSave.state() == AutoSave::State::Unsaved; ++i) {
             autoSave.tick();

@@ -56,18 +56,18 @@ public:
     std::size_t remaining() const { return pos_ < size_ ? size_ - pos_ : 0; }
     void seek(std::size_t pos) { pos_ = pos; }  // may point past the end; reads then fail
 
-    bool u8(std::uint8_t& v) { return raw(&v, 1); }
-    bool u16(std::uint16_t& v) { return raw(&v, 2); }
-    bool u32(std::uint32_t& v) { return raw(&v, 4); }
-    bool i32(std::int32_t& v) { return raw(&v, 4); }
+    [[gnu::always_inline]] bool u8(std::uint8_t& v) { return raw(&v, 1); }
+    [[gnu::always_inline]] bool u16(std::uint16_t& v) { return raw(&v, 2); }
+    [[gnu::always_inline]] bool u32(std::uint32_t& v) { return raw(&v, 4); }
+    [[gnu::always_inline]] bool i32(std::int32_t& v) { return raw(&v, 4); }
     // A text is a signed 32-bit count and that many bytes; a negative count or one larger than what
     // remains is not trusted and fails.
-    bool text(std::string& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
+    [[gnu::always_inline]] bool text(std::string& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
     // Straight from the read bytes into the record's text: each text is copied once.
-    bool text(ItemText& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
+    [[gnu::always_inline]] bool text(ItemText& s) { return readText([&s](std::string_view bytes) { s.assign(bytes); }); }
 
 private:
-    template <class Store> bool readText(Store&& store) {
+    template <class Store> [[gnu::always_inline]] bool readText(Store&& store) {
         std::size_t start = pos_;
         std::int32_t n;
         if (!i32(n))
@@ -80,7 +80,7 @@ private:
         pos_ += static_cast<std::size_t>(n);
         return true;
     }
-    bool raw(void* p, std::size_t n) {
+    [[gnu::always_inline]] bool raw(void* p, std::size_t n) {
         if (n > remaining())
             return false;
         std::memcpy(p, data_ + pos_, n);

@@ -44,4 +44,9 @@ std::size_t linkItemSize(const LinkItem& item) {
 
 void writeLinkItem(ByteWriter& out, const LinkItem& item) { visitFields(item, FieldWriter{out}); }
 
-void readLinkItem(ByteReader& in, LinkItem& item) { visitFields(item, in); }
+// The fields are read through a copy of the reader, which the compiler keeps in registers.
+void readLinkItem(ByteReader& in, LinkItem& item) {
+    ByteReader fields = in;
+    visitFields(item, fields);
+    in.seek(fields.position());
+}

@@ -417,10 +417,11 @@ void TForm1::FormCreate() {
     linksTreeView_->header()->show();                      // 6.
     dirTreeView_->header()->show();
     FillDir();                                             // 7.
+    FillDriveMenu();                                       // 12. before the load: a start collection
+                                                           //     still being read has longer to finish
     documentCommands_.loadStartCollection();               // 8.
     showOpenedFile();
     GetBookmarks1Click();                                  // 9.
-    FillDriveMenu();                                       // 12.
     state_.dirItemCounter = 0;                             // 13.
     PrepareStartCollection(linksTree_, services_.hotKeys, timedItems_);  // 11. and 14. in one walk
     launcherKey_.start();                                  //     and the quick launcher's key

@@ -202,6 +202,8 @@ public:
     void startHidden();
     // The collection the creation handler reads instead of the data folder's "links.goto".
     void setStartCollection(const std::string& path) { documentCommands_.setStartCollection(path); }
+    // The start collection being read meanwhile: FormCreate takes it in when it read that file.
+    void setStartPreload(CollectionPreload* preload) { documents_.offerPreload(preload); }
     void HandOverRequest(std::string_view verb, const std::string& argument);
     // The find bar and the quick launcher (TForm1Find.cpp). The question "Quick Launcher Key…" asks
     // is a dialog unless another is given; it answers the text given, nullopt when cancelled.

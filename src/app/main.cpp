@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/SplashWindow.h"
 #include "app/TForm1.h"
+#include "collection/CollectionPreload.h"
 #include "platform/qt/InstanceHandover.h"
 #include "platform/qt/LockFiles.h"
 #include "platform/qt/QtBackgroundWork.h"
@@ -79,9 +80,15 @@ int main(int argc, char** argv) {
         bookmarkFiles.importFile = request.importFile.toStdString();
     if (!request.exportFile.isEmpty())
         bookmarkFiles.exportFile = request.exportFile.toStdString();
-    if (const std::optional<int> status = runBookmarkOptions(
-            bookmarkFiles, AppFolders::decide(runningProgramFolder(), userFolders.dataHome).data, std::cerr))
+    const std::string dataFolder = AppFolders::decide(runningProgramFolder(), userFolders.dataHome).data;
+    if (const std::optional<int> status = runBookmarkOptions(bookmarkFiles, dataFolder, std::cerr))
         return *status;
+
+    // The start collection is read on a thread of its own while the windows are made. A start that
+    // hands over to a running program does not wait for it.
+    CollectionPreload startCollection;
+    startCollection.start(request.collection.isEmpty() ? Documents::defaultCollectionPathIn(dataFolder)
+                                                       : request.collection.toStdString());
 
     QApplication app(argc, argv);                       // 1.
     QApplication::setApplicationName("Wendelmoor");
@@ -141,11 +148,13 @@ int main(int argc, char** argv) {
         dialogs.showError(folderError);
     if (!request.collection.isEmpty())
         form.setStartCollection(request.collection.toStdString());
-    form.FormCreate();
+    // The dialogs need nothing of the collection, so they are made while it is still being read.
     TLinkPropForm linkPropForm(form.LinksTree(), dialogs, hotKeys, &form);  // 5.
     form.setLinkPropForm(&linkPropForm);
     TAboutForm aboutForm(WENDELMOOR_VERSION, form.RbStyleManager1(), &form);
     form.setAboutForm(&aboutForm);
+    form.setStartPreload(&startCollection);
+    form.FormCreate();
     splash.reset();                                     // 6.
 
     // The collection is written however the program ends: closing the window, the desktop session

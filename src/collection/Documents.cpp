@@ -1,9 +1,12 @@
 #include "Documents.h"
 
 #include "Backups.h"
+#include "CollectionPreload.h"
 #include "NodeStream.h"
 
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 Documents::Documents(Outline& linksTree, std::string programFolder)
     : linksTree_(linksTree), programFolder_(std::move(programFolder)) {}
@@ -24,12 +27,14 @@ void Documents::LoadTree(const std::string& path) {
         SaveTree(currentPath_);  // the collection being left is never lost
     else
         writer_.waitIdle();
+    std::optional<ReadCollection> read = preload_ ? std::exchange(preload_, nullptr)->take(path, linksTree_.multiSelect())
+                                                  : std::nullopt;
     std::error_code ignored;
-    const bool exists = std::filesystem::exists(path, ignored);
+    const bool exists = read || std::filesystem::exists(path, ignored);
     // A file that cannot be opened or read (no permission, a folder) is not damaged: nothing of it
     // is known, so nothing changes.
     FileBytes bytes;
-    if (exists) {
+    if (exists && !read) {
         try {
             bytes = readWholeFile(path);
         } catch (const FileError& e) {
@@ -45,16 +50,11 @@ void Documents::LoadTree(const std::string& path) {
         return;
     }
     // Read into a fresh outline and take it over afterwards, so that listeners see one change.
-    Outline loaded(linksTree_.multiSelect());
-    std::string message;
-    int number = 0;
-    try {
-        readOutline(loaded, bytes);
-    } catch (const StreamError& e) {
-        message = e.what();
-        number = e.number();
-    }
-    linksTree_.swapContents(loaded);
+    if (!read)
+        read = readCollection(bytes, linksTree_.multiSelect());
+    linksTree_.swapContents(*read->outline);
+    const std::string& message = read->streamMessage;
+    const int number = read->number;
     if (message.empty()) {
         currentPath_ = path;
         announceClean();

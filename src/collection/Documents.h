@@ -33,6 +33,8 @@ private:
     int number_;
 };
 
+class CollectionPreload;
+
 inline constexpr const char* kNoFileToSave = "There is no file to save.";
 
 class Documents {
@@ -41,7 +43,8 @@ public:
     Documents(Outline& linksTree, std::string programFolder);
 
     const std::string& programFolder() const { return programFolder_; }
-    std::string defaultCollectionPath() const { return programFolder_ + "links.goto"; }
+    std::string defaultCollectionPath() const { return defaultCollectionPathIn(programFolder_); }
+    static std::string defaultCollectionPathIn(const std::string& programFolder) { return programFolder + "links.goto"; }
     std::string infoFolder() const { return programFolder_ + "Info/"; }
 
     const std::string& currentPath() const { return currentPath_; }
@@ -54,6 +57,8 @@ public:
     // else happens then) and CollectionLoadError when the file is damaged (what could be read is
     // shown, and belongs to a recovery file) or cannot be opened at all (nothing changes).
     void LoadTree(const std::string& path);
+    // The next LoadTree takes what the preload read when it read that file as it still is.
+    void offerPreload(CollectionPreload* preload) { preload_ = preload; }
 
     // Writes the whole outline to `path` and makes it the current collection. A failed save throws
     // FileError and leaves the file, the current path and the status as they were.
@@ -129,4 +134,5 @@ private:
     BackgroundWriter writer_;  // last: it finishes its writes before the rest goes
     CollectionLock* lock_ = nullptr;
     std::string lockedPath_;  // the file opened: a recovery file is saved under the damaged file's lock
+    CollectionPreload* preload_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "NodePool.h"
 
+#include "SpinLock.h"
+
 #include <cstdint>
 #include <new>
 #include <sys/mman.h>
@@ -13,10 +15,11 @@ struct FreeSlot {
     FreeSlot* next;
 };
 
-std::size_t slotSize = 0;  // fixed by the first request: every node has the same size
-FreeSlot* freeSlots = nullptr;
-std::uint8_t* blockNext = nullptr;
-std::uint8_t* blockEnd = nullptr;
+constinit SpinLock lock;  // the start collection is read on a thread of its own
+constinit std::size_t slotSize = 0;  // fixed by the first request: every node has the same size
+constinit FreeSlot* freeSlots = nullptr;
+constinit std::uint8_t* blockNext = nullptr;
+constinit std::uint8_t* blockEnd = nullptr;
 
 // A fresh block aligned to its size, so the system can give it one huge page.
 std::uint8_t* newBlock() {
@@ -37,6 +40,7 @@ std::uint8_t* newBlock() {
 } // namespace
 
 void* NodePool::allocate(std::size_t size) {
+    SpinGuard guard(lock);
     if (slotSize == 0)
         slotSize = (size + kAlignment - 1) & ~(kAlignment - 1);
     if (size > slotSize)
@@ -58,6 +62,7 @@ void* NodePool::allocate(std::size_t size) {
 void NodePool::release(void* slot) noexcept {
     if (!slot)
         return;
+    SpinGuard guard(lock);
     auto* free = static_cast<FreeSlot*>(slot);
     free->next = freeSlots;
     freeSlots = free;

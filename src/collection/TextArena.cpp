@@ -1,11 +1,11 @@
 #include "TextArena.h"
 
-#include <atomic>
+#include "SpinLock.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <sys/mman.h>
-#include <thread>
 #include <vector>
 
 namespace TextArena::detail {
@@ -21,25 +21,6 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 constexpr int kLargePageBits = 16;
 constexpr std::uint32_t kLargePageSize = 1u << kLargePageBits;
 constexpr std::uint32_t kLargePageCount = 1u << (31 - kLargePageBits);
-
-// Work under the lock is a few dozen instructions, so waiting threads spin and then yield.
-class SpinLock {
-public:
-    void lock() noexcept {
-        while (flag_.test_and_set(std::memory_order_acquire))
-            std::this_thread::yield();
-    }
-    void unlock() noexcept { flag_.clear(std::memory_order_release); }
-
-private:
-    std::atomic_flag flag_ = ATOMIC_FLAG_INIT;
-};
-
-struct Guard {
-    explicit Guard(SpinLock& lock) : lock_(lock) { lock_.lock(); }
-    ~Guard() { lock_.unlock(); }
-    SpinLock& lock_;
-};
 
 // Everything below is constant-initialised and trivially destructible, so texts held by other
 // static objects may be released at any point of the program's end.
@@ -104,7 +85,7 @@ std::uint32_t storeLarge(const char* data, std::size_t size) {
         throw std::bad_alloc();
     text->size = size;
     std::memcpy(text->bytes, data, size);
-    Guard guard(lock);
+    SpinGuard guard(lock);
     std::uint32_t index;
     if (largeFreeHead != 0) {
         index = largeFreeHead - 1;
@@ -132,7 +113,7 @@ std::uint32_t storeLarge(const char* data, std::size_t size) {
 void releaseLarge(std::uint32_t index) noexcept {
     LargeText* text;
     {
-        Guard guard(lock);
+        SpinGuard guard(lock);
         LargeText*& entry = largeEntry(index);
         text = entry;
         // A free entry holds the next free one, shifted and tagged so it cannot look like a block.
@@ -159,7 +140,7 @@ std::uint32_t store(const char* data, std::size_t size) {
     if (granules <= kMaxGranules) {
         std::uint32_t handle;
         {
-            Guard guard(lock);
+            SpinGuard guard(lock);
             handle = takeGranules(static_cast<std::uint32_t>(granules));
         }
         if (handle != 0) {
@@ -184,7 +165,7 @@ void release(std::uint32_t handle) noexcept {
     std::uint32_t size;
     std::memcpy(&size, granule, 4);
     const std::uint32_t granules = (size + 4 + 7) >> 3;
-    Guard guard(lock);
+    SpinGuard guard(lock);
     std::memcpy(granule + 4, &freeHeads[granules], 4);
     freeHeads[granules] = handle;
 }

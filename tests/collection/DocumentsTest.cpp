@@ -1,3 +1,4 @@
+#include "collection/CollectionPreload.h"
 #include "collection/Documents.h"
 #include "collection/NodeStream.h"
 #include "support/ScratchProgramFolder.h"
@@ -260,3 +261,99 @@ TEST_F(DocumentsFixture, AFileThatCannotBeOpenedIsNotDamagedAndChangesNothing) {
 }
 
 } // namespace
+
+// The start collection read on a thread of its own is taken in as the file read then would be:
+// whole, damaged (with the same error and recovery file), or read anew when it changed meanwhile.
+TEST_F(DocumentsFixture, AStartCollectionReadMeanwhileIsTakenInAsTheFileItselfWouldBe) {
+    struct Case {
+        const char* name;
+        Bytes file;
+        std::optional<Bytes> rewrittenAfterReading;
+    };
+    const Case cases[] = {
+        {"whole", collectionWith({"a", "b"}), std::nullopt},
+        {"damaged", damagedCollection(), std::nullopt},
+        {"changed", collectionWith({"old"}), collectionWith({"new", "newer"})},
+    };
+    struct Outcome {
+        std::vector<std::string> shape;
+        std::string error;
+        std::string currentFile;
+        bool operator==(const Outcome&) const = default;
+    };
+    auto start = [](const Case& c, bool preloaded) {
+        ScratchProgramFolder program{"preload"};
+        const std::string file = program.programFolder() + "links.goto";
+        writeBytes(file, c.file);
+        Outline tree;
+        tree.setRootCount(1);
+        Documents documents(tree, program.programFolder());
+        CollectionPreload preload;
+        if (preloaded) {
+            preload.start(file);
+            documents.offerPreload(&preload);
+            preload.waitUntilRead();
+        }
+        if (c.rewrittenAfterReading)
+            writeBytes(file, *c.rewrittenAfterReading);
+        Outcome outcome;
+        try {
+            documents.LoadTree(documents.defaultCollectionPath());
+        } catch (const CollectionLoadError& e) {
+            outcome.error = e.streamMessage();
+        }
+        outcome.shape = shape(tree);
+        outcome.currentFile = fs::path(documents.currentPath()).filename().string();
+        return outcome;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome preloaded = start(c, true);
+        EXPECT_EQ(preloaded, start(c, false));
+        EXPECT_EQ(preloaded.error.empty(), std::string(c.name) != "damaged");
+        if (c.rewrittenAfterReading) {
+            EXPECT_THAT(preloaded.shape, ElementsAre("new", "newer"));
+        }
+    }
+}
+
+TEST(CollectionPreload, GivesWhatItReadOnceAndOnlyForThatFileAsItStillIs) {
+    ScratchProgramFolder program{"preload"};
+    const std::string file = program.programFolder() + "links.goto";
+    struct Case {
+        const char* name;
+        std::string read, taken;
+        bool multiSelect;
+        bool rewrite;
+        bool given;
+    };
+    const Case cases[] = {
+        {"the file read", file, file, true, false, true},
+        {"another file", file, program.programFolder() + "Info/other.goto", true, false, false},
+        {"another kind of outline", file, file, false, false, false},
+        {"the file rewritten since", file, file, true, true, false},
+        {"a missing file", program.programFolder() + "missing.goto", program.programFolder() + "missing.goto", true, false, false},
+        {"a folder", program.programFolder() + "Info", program.programFolder() + "Info", true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(file, collectionWith({"kept"}));
+        CollectionPreload preload;
+        preload.start(c.read);
+        preload.waitUntilRead();
+        if (c.rewrite)
+            writeBytes(file, collectionWith({"kept", "added"}));
+        std::optional<ReadCollection> read = preload.take(c.taken, c.multiSelect);
+        ASSERT_EQ(read.has_value(), c.given);
+        if (read) {
+            EXPECT_THAT(shape(*read->outline), ElementsAre("kept"));
+            EXPECT_TRUE(read->streamMessage.empty());
+        }
+        EXPECT_FALSE(preload.take(c.taken, c.multiSelect)) << "given twice";
+    }
+    // A preload dropped while it still reads does not wait for the reading, nor disturb it.
+    {
+        CollectionPreload dropped;
+        dropped.start(file);
+    }
+}

@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <utility>
+
 using ::testing::ElementsAre;
 
 namespace {
@@ -255,3 +258,27 @@ TEST(OutlineDepth, AVeryDeepOutlineIsBuiltWalkedAndDestroyedWithoutRecursion) {
 }
 
 } // namespace
+
+// The start collection is read on a thread of its own while the window builds its own outlines:
+// nodes and their texts taken on two threads at once stay each thread's own.
+TEST(OutlineThreads, TwoOutlinesBuiltOnTwoThreadsAtOnceStayWhole) {
+    constexpr int kItems = 20000;
+    auto build = [](Outline& outline, const std::string& prefix) {
+        for (int i = 0; i < kItems; ++i) {
+            Node* n = addNamed(outline, nullptr, prefix + std::to_string(i));
+            if (i % 3 == 0)
+                outline.deleteNode(n);  // freed nodes go back to the shared storage meanwhile
+        }
+    };
+    Outline onThread, here;
+    std::thread other([&] { build(onThread, "thread "); });
+    build(here, "here ");
+    other.join();
+    for (auto [outline, prefix] : {std::pair{&onThread, "thread "}, std::pair{&here, "here "}}) {
+        std::vector<std::string> expected;
+        for (int i = 0; i < kItems; ++i)
+            if (i % 3 != 0)
+                expected.push_back(prefix + std::to_string(i));
+        EXPECT_EQ(shape(*outline), expected);
+    }
+}

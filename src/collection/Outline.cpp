@@ -179,8 +179,7 @@ Node* Outline::takeNode(Outline& from, Node* node, Node* target, AttachMode mode
     Node* oldParent = node->parent_;
     const int oldRow = node->index_;
     from.notify([&](OutlineListener& l) { l.nodesAboutToBeRemoved(oldParent, oldRow, oldRow); });
-    if (from.selectedCount_ > 0)
-        from.selectedCount_ -= from.countSelectedIn(node);
+    from.unlistSelectedIn(node);
     from.detach(node);
     from.notify([&](OutlineListener& l) { l.nodesRemoved(oldParent, oldRow, oldRow); });
     // The nodes arrive unselected, as copies do.
@@ -203,8 +202,7 @@ void Outline::deleteNode(Node* node) {
     Node* parent = node->parent_;
     int row = node->index_;
     notify([&](OutlineListener& l) { l.nodesAboutToBeRemoved(parent, row, row); });
-    if (selectedCount_ > 0)
-        selectedCount_ -= countSelectedIn(node);
+    unlistSelectedIn(node);
     detach(node);
     if (!keepsRemoved_)
         destroySubtree(node);
@@ -216,7 +214,7 @@ void Outline::reattach(Node* node, Node* parent, int row) {
         throw OutlineError("An item cannot be put back where it was.");
     notify([&](OutlineListener& l) { l.nodesAboutToBeInserted(parent, row, row); });
     attach(node, parent, row);
-    selectedCount_ += countSelectedIn(node);
+    listSelectedIn(node);
     notify([&](OutlineListener& l) { l.nodesInserted(parent, row, row); });
 }
 
@@ -232,10 +230,32 @@ bool Outline::contains(const Node* node) const {
     return n && n == root_;
 }
 
-int Outline::countSelectedIn(Node* node) const {
-    int count = 0;
-    forEachInSubtree(node, [&count](const Node* n) { count += n->isSelected() ? 1 : 0; });
-    return count;
+void Outline::listSelected(Node* node) {
+    node->selectionSlot_ = static_cast<std::uint32_t>(selection_.size());
+    selection_.push_back(node);
+}
+
+void Outline::unlistSelected(Node* node) {
+    Node* last = selection_.back();
+    selection_[node->selectionSlot_] = last;
+    last->selectionSlot_ = node->selectionSlot_;
+    selection_.pop_back();
+}
+
+void Outline::unlistSelectedIn(Node* node) {
+    if (selection_.empty())
+        return;
+    forEachInSubtree(node, [this](Node* n) {
+        if (n->isSelected())
+            unlistSelected(n);
+    });
+}
+
+void Outline::listSelectedIn(Node* node) {
+    forEachInSubtree(node, [this](Node* n) {
+        if (n->isSelected())
+            listSelected(n);
+    });
 }
 
 void Outline::deleteSelected() {
@@ -244,7 +264,7 @@ void Outline::deleteSelected() {
 }
 
 void Outline::clear() {
-    if (isEmpty() && !focused_ && selectedCount_ == 0)
+    if (isEmpty() && !focused_ && selection_.empty())
         return;
     OutlineUpdate update(*this);
     const int last = rootCount() - 1;
@@ -257,7 +277,7 @@ void Outline::clear() {
     }
     root_->children_.clear();
     focused_ = nullptr;
-    selectedCount_ = 0;
+    selection_.clear();
     if (last >= 0)
         notify([&](OutlineListener& l) { l.nodesRemoved(root_, 0, last); });
 }
@@ -275,7 +295,7 @@ void Outline::swapContents(Outline& other) {
     other.announceContentsReplaced();
     std::swap(root_, other.root_);
     std::swap(focused_, other.focused_);
-    std::swap(selectedCount_, other.selectedCount_);
+    std::swap(selection_, other.selection_);
     if (!multiSelect_)
         clearSelection();
     if (!other.multiSelect_)
@@ -375,18 +395,19 @@ void Outline::setSelected(Node* node, bool selected) {
     if (selected && !multiSelect_)
         clearSelection();
     node->states_ ^= NodeState::Selected;
-    selectedCount_ += selected ? 1 : -1;
+    if (selected)
+        listSelected(node);
+    else
+        unlistSelected(node);
     announceStates(node);
 }
 
 void Outline::clearSelection() {
-    if (selectedCount_ == 0)
+    if (selection_.empty())
         return;
-    for (Node* n = first(); n && selectedCount_ > 0; n = next(n))
-        if (n->isSelected()) {
-            n->states_ &= ~NodeState::Selected;
-            --selectedCount_;
-        }
+    for (Node* n : selection_)
+        n->states_ &= ~NodeState::Selected;
+    selection_.clear();
     announceAllStates();
 }
 
@@ -396,14 +417,14 @@ void Outline::selectAll() {
     forEach([this](Node* n) {
         if (!n->isSelected()) {
             n->states_ |= NodeState::Selected;
-            ++selectedCount_;
+            listSelected(n);
         }
     });
     announceAllStates();
 }
 
 Node* Outline::firstSelected() const {
-    if (selectedCount_ == 0)
+    if (selection_.empty())
         return nullptr;
     for (Node* n = first(); n; n = next(n))
         if (n->isSelected())
@@ -420,8 +441,8 @@ Node* Outline::nextSelected(const Node* node) const {
 
 std::vector<Node*> Outline::selectedNodes() const {
     std::vector<Node*> result;
-    result.reserve(static_cast<std::size_t>(selectedCount_));
-    for (Node* n = firstSelected(); n && result.size() < static_cast<std::size_t>(selectedCount_); n = nextSelected(n))
+    result.reserve(selection_.size());
+    for (Node* n = firstSelected(); n && result.size() < selection_.size(); n = nextSelected(n))
         result.push_back(n);
     return result;
 }
@@ -487,7 +508,12 @@ void Outline::setBase(Node* node, const NodeBase& base) {
     node->states_ = base.states;
     if (!multiSelect_)
         node->states_ &= ~NodeState::Selected;
-    selectedCount_ += static_cast<int>(node->isSelected()) - static_cast<int>(wasSelected);
+    if (node->isSelected() != wasSelected) {
+        if (wasSelected)
+            unlistSelected(node);
+        else
+            listSelected(node);
+    }
     node->rowHeight_ = base.rowHeight;
     node->alignment_ = base.alignment;
     node->checkState_ = base.checkState;

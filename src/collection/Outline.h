@@ -57,6 +57,7 @@ private:
     std::uint8_t checkState_ = 0;
     std::uint8_t checkType_ = 0;
     ClipboardMark mark_ = ClipboardMark::None;
+    std::uint32_t selectionSlot_ = 0;  // its place in the outline's list of selected nodes, while selected
 };
 
 // Where a node goes relative to a target node.
@@ -186,13 +187,15 @@ public:
     // Focus and selection
     Node* focused() const { return focused_; }
     void setFocused(Node* node);
-    int selectedCount() const { return selectedCount_; }
+    int selectedCount() const { return static_cast<int>(selection_.size()); }
     void setSelected(Node* node, bool selected);
     void clearSelection();
     void selectAll();
     Node* firstSelected() const;
     Node* nextSelected(const Node* node) const;
     std::vector<Node*> selectedNodes() const;  // in document order
+    // The selected nodes in no particular order, kept as they change: taken without a walk.
+    const std::vector<Node*>& selection() const { return selection_; }
     // The selected nodes in document order without those inside the subtree of another selected node.
     std::vector<Node*> reducedSelection() const;
 
@@ -239,7 +242,11 @@ private:
     void attach(Node* node, Node* parent, int row);
     Node* detach(Node* node);
     void destroySubtree(Node* node);
-    int countSelectedIn(Node* node) const;
+    // The selected nodes of a subtree leaving or joining the outline leave or join the list.
+    void unlistSelectedIn(Node* node);
+    void listSelectedIn(Node* node);
+    void listSelected(Node* node);
+    void unlistSelected(Node* node);
     void updateChildFlags(Node* parent);
     bool announcing() const { return updateDepth_ == 0; }
     template <class F> void notify(F&& f) {
@@ -255,7 +262,7 @@ private:
     bool multiSelect_;
     Node* root_;
     Node* focused_ = nullptr;
-    int selectedCount_ = 0;
+    std::vector<Node*> selection_;  // every selected node of the outline, each knowing its slot
     bool keepsRemoved_ = false;
     int updateDepth_ = 0;
     int statesUpdateDepth_ = 0;

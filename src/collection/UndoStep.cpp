@@ -1,7 +1,10 @@
 #include "UndoStep.h"
 
+#include "LinkItemRecord.h"
+
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -11,19 +14,8 @@ template <class... F> struct Overloaded : F... {
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 // The record and the text it holds beyond itself.
-std::size_t recordBytes(const LinkItem& r) {
-    std::size_t bytes = sizeof(LinkItem);
-    for (std::string_view text :
-         {std::string_view(r.Name), std::string_view(r.Text), std::string_view(r.URL), std::string_view(r.HotKey),
-          std::string_view(r.Params), std::string_view(r.Remind), std::string_view(r.Execute),
-          std::string_view(r.Time), std::string_view(r.Reserved), std::string_view(r.Dir),
-          std::string_view(r.AccessInfo), std::string_view(r.Note), std::string_view(r.Login),
-          std::string_view(r.Password), std::string_view(r.Contact), std::string_view(r.Email),
-          std::string_view(r.Keyword1), std::string_view(r.Keyword2), std::string_view(r.Keyword3),
-          std::string_view(r.Keyword4), std::string_view(r.Keyword5)})
-        bytes += text.size();
-    return bytes;
-}
+// A record's memory: its fixed part and the bytes of its texts.
+std::size_t recordBytes(const LinkItem& r) { return sizeof(LinkItem) + linkItemSize(r) - kEmptyRecordSize; }
 
 [[noreturn]] void missing() { throw UndoError("A recorded item is no longer where it was."); }
 
@@ -73,27 +65,32 @@ KeptNodes::~KeptNodes() {
 
 std::vector<Node*> KeptNodes::release() { return std::exchange(nodes_, {}); }
 
-std::size_t KeptNodes::bytes() const {
-    std::size_t total = nodes_.capacity() * sizeof(Node*);
-    for (Node* top : nodes_)
-        outline_->forEachInSubtree(top, [&total](const Node* n) {
-            total += sizeof(Node) + n->children().capacity() * sizeof(Node*) + recordBytes(n->data) - sizeof(LinkItem);
-        });
-    return total;
-}
-
 OutlineMarks OutlineMarks::of(const Outline& outline, Node* focus) {
-    return OutlineMarks{focus, outline.selectedNodes()};
+    return OutlineMarks{focus, outline.selection()};
 }
 
 std::size_t UndoStep::countBytes() const {
     std::size_t total = sizeof(UndoStep) + name.capacity() + before.bytes() + after.bytes() +
                         changes.capacity() * sizeof(OutlineChange);
+    std::vector<const Node*> kept;  // every node the step keeps, the removed ones and those below
     for (const OutlineChange& change : changes) {
-        if (const auto* removed = std::get_if<RemovedNodes>(&change))
-            total += removed->kept.bytes();
-        else if (const auto* edited = std::get_if<EditedRecord>(&change))
+        if (const auto* removed = std::get_if<RemovedNodes>(&change)) {
+            total += removed->kept.nodes().capacity() * sizeof(Node*);
+            kept.insert(kept.end(), removed->kept.nodes().begin(), removed->kept.nodes().end());
+        } else if (const auto* edited = std::get_if<EditedRecord>(&change)) {
             total += recordBytes(*edited->before);
+        }
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        kept.insert(kept.end(), kept[i]->children().begin(), kept[i]->children().end());
+    // The texts lie apart from their nodes: those a few nodes ahead are asked for while one is
+    // counted, so that the waits for memory overlap.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (i + kAhead < kept.size())
+            prefetchTexts(kept[i + kAhead]->data);
+        const Node* n = kept[i];
+        total += sizeof(Node) + n->children().capacity() * sizeof(Node*) + recordBytes(n->data) - sizeof(LinkItem);
     }
     return total;
 }

@@ -32,7 +32,6 @@ public:
 
     const std::vector<Node*>& nodes() const { return nodes_; }
     std::vector<Node*> release();
-    std::size_t bytes() const;
 
 private:
     Outline* outline_ = nullptr;
@@ -69,7 +68,7 @@ struct EditedRecord {
 
 using OutlineChange = std::variant<InsertedNodes, RemovedNodes, MovedNode, EditedRecord>;
 
-// The focused item and the selected items at one moment.
+// The focused item and the selected items (in no particular order) at one moment.
 struct OutlineMarks {
     Node* focus = nullptr;
     std::vector<Node*> selection;

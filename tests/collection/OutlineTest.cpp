@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <thread>
 #include <utility>
 
@@ -140,6 +142,48 @@ TEST_F(OutlineFixture, SelectionIsCountedAndTakenInDocumentOrder) {
     EXPECT_EQ(outline.selectedCount(), 1);
     outline.clearSelection();
     EXPECT_EQ(outline.firstSelected(), nullptr);
+}
+
+// The list of selected nodes is kept by every road that selects, unselects, removes or brings back a
+// node: it always holds exactly the selected nodes in the outline.
+TEST_F(OutlineFixture, TheSelectionListFollowsEveryRoadThatChangesTheSelection) {
+    Outline other;
+    Node* elsewhere = addNamed(other, nullptr, "elsewhere");
+    other.setSelected(elsewhere, true);
+    auto listed = [](const Outline& o) {
+        std::vector<std::string> result = names(o.selection());
+        std::sort(result.begin(), result.end());
+        return result;
+    };
+    auto walked = [](const Outline& o) {
+        std::vector<std::string> result = names(o.selectedNodes());
+        std::sort(result.begin(), result.end());
+        return result;
+    };
+    outline.setKeepsRemovedNodes(true);
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"select three", [&] { outline.setSelected(B, true); outline.setSelected(A1a, true); outline.setSelected(A, true); }},
+        {"unselect the first listed", [&] { outline.setSelected(B, false); }},
+        {"delete a subtree holding selected nodes", [&] { outline.deleteNode(A1); }},
+        {"put it back", [&] { outline.reattach(A1, A, 0); }},
+        {"select all", [&] { outline.selectAll(); }},
+        {"states from the file", [&] { outline.setBase(A2, NodeBase{}); }},
+        {"take a node from another outline", [&] { outline.takeNode(other, elsewhere, nullptr, AttachMode::LastChild); }},
+        {"give a selected subtree to another outline", [&] { other.takeNode(outline, A1, nullptr, AttachMode::LastChild); }},
+        {"clear the selection", [&] { outline.clearSelection(); }},
+        {"select again and clear the outline", [&] {
+             outline.setKeepsRemovedNodes(false);
+             outline.setSelected(B, true);
+             outline.clear();
+         }},
+    };
+    for (const auto& [name, step] : steps) {
+        step();
+        SCOPED_TRACE(name);
+        EXPECT_EQ(listed(outline), walked(outline));
+        EXPECT_EQ(listed(other), walked(other));
+        EXPECT_EQ(outline.selectedCount(), static_cast<int>(outline.selection().size()));
+    }
 }
 
 TEST_F(OutlineFixture, DeleteSelectedRemovesSubtreesAndForgetsFocusInside) {

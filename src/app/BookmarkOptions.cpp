@@ -38,8 +38,7 @@ std::optional<int> runBookmarkOptions(BookmarkOptions& options, const std::strin
         return 2;
     }
     if (options.exportFile) {
-        Outline unused;
-        const std::string collection = Documents(unused, programFolder).defaultCollectionPath();
+        const std::string collection = Documents::defaultCollectionPathIn(programFolder);
         const std::string error = exportCollectionFile(collection, *options.exportFile);
         if (!error.empty()) {
             errors << "wendelmoor: " << error << "\n";

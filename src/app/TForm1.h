@@ -152,12 +152,12 @@ public:
 
     // Files dropped on the window outside the outline become items under the focused item.
     void filesDropped(const std::vector<std::string>& paths);
-    // Adds a bookmarks file read by the command line's "--import" as a new top-level group
-    // (TForm1Exchange.cpp); the duplicate rule applies.
     // The question "Restore Backup…" asks: which of the rows (newest first); nullopt when cancelled.
     // A list dialog unless another is given.
     using BackupQuestion = std::function<std::optional<int>(const QStringList& rows)>;
     void setBackupQuestion(BackupQuestion question) { askBackup_ = std::move(question); }
+    // Adds a bookmarks file read by the command line's "--import" as a new top-level group
+    // (TForm1Exchange.cpp); the duplicate rule applies.
     void importBookmarkFile(const std::string& path, BookmarkFileContent content);
     // An import a second start handed over: the file is read here, its errors shown in a message.
     void importBookmarkPath(const std::string& path);
@@ -270,8 +270,6 @@ private:
     QString toolTipFor(std::string_view handler, const QString& caption) const;
     void bind(QObject* sender, std::string_view handler);
     void showOpenedFile();
-
-    // Registers the hot keys of every item of the start collection.
 
     // The side panels' steps of the creation handler, their views' settings and the drive menu's
     // mirror in Qt menus (TForm1Tags.cpp).

@@ -80,14 +80,14 @@ int main(int argc, char** argv) {
         bookmarkFiles.importFile = request.importFile.toStdString();
     if (!request.exportFile.isEmpty())
         bookmarkFiles.exportFile = request.exportFile.toStdString();
-    const std::string dataFolder = AppFolders::decide(runningProgramFolder(), userFolders.dataHome).data;
-    if (const std::optional<int> status = runBookmarkOptions(bookmarkFiles, dataFolder, std::cerr))
+    const AppFolders folders = AppFolders::decide(runningProgramFolder(), userFolders.dataHome);
+    if (const std::optional<int> status = runBookmarkOptions(bookmarkFiles, folders.data, std::cerr))
         return *status;
 
     // The start collection is read on a thread of its own while the windows are made. A start that
     // hands over to a running program does not wait for it.
     CollectionPreload startCollection;
-    startCollection.start(request.collection.isEmpty() ? Documents::defaultCollectionPathIn(dataFolder)
+    startCollection.start(request.collection.isEmpty() ? Documents::defaultCollectionPathIn(folders.data)
                                                        : request.collection.toStdString());
 
     QApplication app(argc, argv);                       // 1.
@@ -95,7 +95,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(WENDELMOOR_VERSION);
     QGuiApplication::setDesktopFileName(kApplicationId);
 
-    const AppFolders folders = AppFolders::decide(QApplication::applicationDirPath().toStdString() + "/", userFolders.dataHome);
     const std::string folderError = folders.makeDataFolder();
 
     // One program at a time for a data folder: a later start hands its request over and ends.

@@ -46,15 +46,15 @@ void CollectionPreload::read(Reading& reading) {
         const std::optional<FileStamp> before = stampOf(reading.path);
         if (!before)
             return;
-        ReadCollection read;
+        ReadCollection collection;
         {
             const FileBytes bytes = readWholeFile(reading.path);
             if (stampOf(reading.path) != before)
                 return;  // written while it was read
-            read = readCollection(bytes, reading.multiSelect);
+            collection = readCollection(bytes, reading.multiSelect);
         }
         reading.stamp = before;
-        reading.result = std::move(read);
+        reading.result = std::move(collection);
     } catch (...) {
         reading.stamp.reset();
         reading.result.reset();

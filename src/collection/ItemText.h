@@ -50,7 +50,6 @@ public:
     std::string str() const { return std::string(view()); }
 
     bool empty() const noexcept { return handle_ == 0; }
-    void prefetch() const noexcept { TextArena::prefetch(handle_); }
     std::size_t size() const noexcept { return view().size(); }
     const char* data() const noexcept { return view().data(); }
     char operator[](std::size_t i) const noexcept { return view()[i]; }

@@ -34,17 +34,7 @@ struct TextBytes {
     bool i32(std::int32_t) { return true; }
 };
 
-struct TextPrefetch {
-    bool text(const ItemText& s) { return s.prefetch(), true; }
-    bool u8(std::uint8_t) { return true; }
-    bool u16(std::uint16_t) { return true; }
-    bool u32(std::uint32_t) { return true; }
-    bool i32(std::int32_t) { return true; }
-};
-
 } // namespace
-
-void prefetchTexts(const LinkItem& item) { visitFields(item, TextPrefetch{}); }
 
 std::size_t linkItemSize(const LinkItem& item) {
     TextBytes bytes;

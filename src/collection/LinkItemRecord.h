@@ -14,8 +14,6 @@ void writeLinkItem(ByteWriter& out, const LinkItem& item);
 
 // The bytes writeLinkItem writes for the record.
 std::size_t linkItemSize(const LinkItem& item);
-// Brings the record's texts near before a walk over many records reads their sizes.
-void prefetchTexts(const LinkItem& item);
 
 // Reads fields in order until the reader's end. A record cut short keeps the fields read so far and
 // leaves the rest as they were; a text count that is negative or reaches past the end stops reading.

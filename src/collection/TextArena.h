@@ -45,11 +45,4 @@ inline std::string_view view(std::uint32_t handle) noexcept {
     return {reinterpret_cast<const char*>(granule + 4), size};
 }
 
-// Asks the processor to bring a handle's bytes near, for a walk that reads many texts.
-inline void prefetch(std::uint32_t handle) noexcept {
-    using namespace detail;
-    if (handle != 0 && !(handle & kLargeFlag))
-        __builtin_prefetch(smallBlocks[handle >> kGranuleBits] + (std::size_t{handle & ((1u << kGranuleBits) - 1)} << 3));
-}
-
 } // namespace TextArena

@@ -13,7 +13,6 @@ template <class... F> struct Overloaded : F... {
 };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-// The record and the text it holds beyond itself.
 // A record's memory: its fixed part and the bytes of its texts.
 std::size_t recordBytes(const LinkItem& r) { return sizeof(LinkItem) + linkItemSize(r) - kEmptyRecordSize; }
 
@@ -81,16 +80,10 @@ std::size_t UndoStep::countBytes() const {
             total += recordBytes(*edited->before);
         }
     }
-    for (std::size_t i = 0; i < kept.size(); ++i)
-        kept.insert(kept.end(), kept[i]->children().begin(), kept[i]->children().end());
-    // The texts lie apart from their nodes: those a few nodes ahead are asked for while one is
-    // counted, so that the waits for memory overlap.
-    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (i + kAhead < kept.size())
-            prefetchTexts(kept[i + kAhead]->data);
         const Node* n = kept[i];
         total += sizeof(Node) + n->children().capacity() * sizeof(Node*) + recordBytes(n->data) - sizeof(LinkItem);
+        kept.insert(kept.end(), n->children().begin(), n->children().end());
     }
     return total;
 }

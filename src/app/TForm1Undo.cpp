@@ -22,10 +22,13 @@ void TForm1::storeTitle(Node* item) {
     TitleBox::storeInto(linksTree_, item, titleEdit_->currentText().toStdString());
 }
 
-// The title box shows the focused item as the step left it; an error has cleared the history.
+// The title box shows the focused item as the step left it, and the tag list, made of the top-level
+// items, is made again when they changed; an error has cleared the history.
 void TForm1::showUndone(const UndoOutcome& outcome) {
     if (!outcome.error.empty())
         services_.dialogs.showError(std::string(kUndoFailed) + outcome.error);
+    if (outcome.topLevelChanged)
+        GetBookmarks1Click();
     if (const Node* item = linksTree_.focused())
         titleEdit_->setEditText(QString::fromStdString(TitleBox::textFor(item)));
     if (outcome.shown)

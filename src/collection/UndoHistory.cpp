@@ -1,5 +1,6 @@
 #include "UndoHistory.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -66,11 +67,17 @@ void UndoHistory::nodesInserted(Node* parent, int first, int last) {
     recording().changes.emplace_back(InsertedNodes{parent, first, last});
 }
 
-// The removed nodes are kept, detached, by the change that records their removal.
+// The removed nodes are kept, detached, by the change that records their removal; removals heard one
+// after another join one change.
 void UndoHistory::nodesAboutToBeRemoved(Node* parent, int first, int last) {
     UndoStep& step = recording();
-    std::vector<Node*> removed(parent->children().begin() + first, parent->children().begin() + last + 1);
-    step.changes.emplace_back(RemovedNodes{parent, first, KeptNodes(outline_, std::move(removed))});
+    auto* removed = step.changes.empty() ? nullptr : std::get_if<RemovedNodes>(&step.changes.back());
+    if (!removed)
+        removed = &std::get<RemovedNodes>(step.changes.emplace_back(RemovedNodes{{}, KeptNodes(outline_, {})}));
+    for (int row = first; row <= last; ++row) {
+        removed->places.push_back({parent, first});
+        removed->kept.add(parent->child(row));
+    }
     selectionTouched_ = true;
 }
 
@@ -180,6 +187,8 @@ UndoOutcome UndoHistory::apply(std::deque<UndoStep>& from, std::deque<UndoStep>&
     UndoStep inverse;
     inverse.name = step.name;
     UndoOutcome outcome;
+    outcome.topLevelChanged = std::any_of(step.changes.begin(), step.changes.end(),
+                                          [this](const OutlineChange& c) { return changesTopLevel(outline_, c); });
     applying_ = true;
     applyingInto_ = &inverse;
     {

@@ -24,6 +24,7 @@ struct UndoLimits {
 struct UndoOutcome {
     bool applied = false;  // a step was taken back or done again
     Node* shown = nullptr; // the item to bring into view: the focus the step had, else what it changed
+    bool topLevelChanged = false;  // the top-level items changed (lists made of them are out of date)
     std::string error;     // set when the step could not be applied: the outline is as it was before,
                            // and the history is empty
 };

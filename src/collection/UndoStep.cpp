@@ -2,6 +2,7 @@
 
 #include "LinkItemRecord.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -74,7 +75,7 @@ std::size_t UndoStep::countBytes() const {
     std::vector<const Node*> kept;  // every node the step keeps, the removed ones and those below
     for (const OutlineChange& change : changes) {
         if (const auto* removed = std::get_if<RemovedNodes>(&change)) {
-            total += removed->kept.nodes().capacity() * sizeof(Node*);
+            total += removed->kept.nodes().capacity() * sizeof(Node*) + removed->places.capacity() * sizeof(RemovalPlace);
             kept.insert(kept.end(), removed->kept.nodes().begin(), removed->kept.nodes().end());
         } else if (const auto* edited = std::get_if<EditedRecord>(&change)) {
             total += recordBytes(*edited->before);
@@ -98,16 +99,21 @@ void applyInverse(Outline& outline, OutlineChange& change) {
                            outline.deleteNode(parent->child(row));
                    },
                    [&](RemovedNodes& c) {
-                       Node* parent = attached(outline, c.parent);
-                       if (c.first < 0 || c.first > parent->childCount())
-                           missing();
+                       // Newest removal first; on a failure the nodes not yet put back stay kept.
                        std::vector<Node*> nodes = c.kept.release();
-                       std::size_t put = 0;
+                       std::size_t left = nodes.size();
                        try {
-                           for (; put < nodes.size(); ++put)
-                               outline.reattach(nodes[put], parent, c.first + static_cast<int>(put));
+                           for (; left > 0; --left) {
+                               const RemovalPlace& place = c.places[left - 1];
+                               Node* parent = attached(outline, place.parent);
+                               if (place.row < 0 || place.row > parent->childCount())
+                                   missing();
+                               outline.reattach(nodes[left - 1], parent, place.row);
+                           }
                        } catch (...) {
-                           c.kept = KeptNodes(outline, {nodes.begin() + static_cast<std::ptrdiff_t>(put), nodes.end()});
+                           nodes.resize(left);
+                           c.places.resize(left);
+                           c.kept = KeptNodes(outline, std::move(nodes));
                            throw;
                        }
                    },
@@ -134,12 +140,31 @@ void restoreSelection(Outline& outline, const OutlineMarks& marks) {
             outline.setSelected(n, true);
 }
 
+bool changesTopLevel(const Outline& outline, const OutlineChange& change) {
+    const Node* root = outline.root();
+    return std::visit(Overloaded{
+                          [&](const InsertedNodes& c) { return c.parent == root; },
+                          [&](const RemovedNodes& c) {
+                              return std::any_of(c.places.begin(), c.places.end(),
+                                                 [&](const RemovalPlace& p) { return p.parent == root; });
+                          },
+                          [&](const MovedNode& c) {
+                              return c.fromParent == root || (outline.contains(c.node) && c.node->parent() == root);
+                          },
+                          [&](const EditedRecord& c) { return outline.contains(c.node) && c.node->parent() == root; },
+                      },
+                      change);
+}
+
 Node* changedItem(const Outline& outline, const OutlineChange& change) {
     Node* item = nullptr;
     if (const auto* c = std::get_if<InsertedNodes>(&change))
         item = c->parent;
-    else if (const auto* c = std::get_if<RemovedNodes>(&change))
-        item = outline.contains(c->parent) && c->first < c->parent->childCount() ? c->parent->child(c->first) : c->parent;
+    else if (const auto* c = std::get_if<RemovedNodes>(&change); c && !c->places.empty()) {
+        const RemovalPlace& first = c->places.front();
+        item = outline.contains(first.parent) && first.row < first.parent->childCount() ? first.parent->child(first.row)
+                                                                                         : first.parent;
+    }
     else if (const auto* c = std::get_if<MovedNode>(&change))
         item = c->node;
     else if (const auto* c = std::get_if<EditedRecord>(&change))

@@ -31,6 +31,7 @@ public:
     ~KeptNodes();
 
     const std::vector<Node*>& nodes() const { return nodes_; }
+    void add(Node* node) { nodes_.push_back(node); }
     std::vector<Node*> release();
 
 private:
@@ -45,10 +46,17 @@ struct InsertedNodes {
     int last;
 };
 
-// Rows first.. of the parent were removed, and are kept.
-struct RemovedNodes {
+// Where a removed node was: at `row` of `parent`, as the outline stood just before it went.
+struct RemovalPlace {
     Node* parent;
-    int first;
+    int row;
+};
+
+// Nodes removed one after another, each from its place, and kept: node i of `kept` left places[i].
+// Removals announced in a row (a deletion of 50 000 items spread over the outline) make one change;
+// rows first..last of one parent are recorded as that many removals at `first`.
+struct RemovedNodes {
+    std::vector<RemovalPlace> places;
     KeptNodes kept;
 };
 
@@ -94,6 +102,10 @@ void applyInverse(Outline& outline, OutlineChange& change);
 // The selection as the marks give it, announced as one bulk change of states. The focus is the
 // caller's to set, after any batch.
 void restoreSelection(Outline& outline, const OutlineMarks& marks);
+
+// Whether taking the change back alters the top-level items (their set, order or records), judged
+// before it is taken back.
+bool changesTopLevel(const Outline& outline, const OutlineChange& change);
 
 // The item a change concerned, once it has been taken back (to show it); nullptr when none is left.
 Node* changedItem(const Outline& outline, const OutlineChange& change);

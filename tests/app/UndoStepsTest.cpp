@@ -333,6 +333,20 @@ TEST(UndoWindowCommands, UndoTakesBackARenameStillInTheTitleBoxAndShowsTheName) 
     EXPECT_THAT(shape(w.tree()), ElementsAre("A", "  A1", "  A2", "    A21", "B", "C")) << "no stale title stored";
 }
 
+// The tag list is made of the top-level items: undo and redo of a change to them make it again,
+// as the command made it.
+TEST(UndoWindowCommands, TheTagListFollowsUndoAndRedoOfTopLevelItems) {
+    UndoWindow w;
+    EXPECT_THAT(shape(w.form->MarksTree()), ElementsAre("A", "B", "C"));
+    w.answerDialog("D");
+    w.trigger("Insert/Add Root Item");
+    EXPECT_THAT(shape(w.form->MarksTree()), ElementsAre("A", "B", "C", "D"));
+    w.trigger("Edit/Undo");
+    EXPECT_THAT(shape(w.form->MarksTree()), ElementsAre("A", "B", "C"));
+    w.trigger("Edit/Redo");
+    EXPECT_THAT(shape(w.form->MarksTree()), ElementsAre("A", "B", "C", "D"));
+}
+
 TEST(UndoWindowCommands, OpeningAnotherCollectionStartsAnEmptyHistory) {
     UndoWindow w;
     w.select({"B"});

@@ -201,6 +201,73 @@ TEST_F(History, OpeningAnotherCollectionEmptiesTheHistoryAndSavingDoesNot) {
     EXPECT_THAT(shape(tree), ElementsAre("other"));
 }
 
+// Removals heard one after another (from different parents, one of several rows) are one change,
+// taken back newest first.
+TEST_F(History, RemovalsInARowComeBackInTheirPlaces) {
+    const Bytes before = writeOutline(tree);
+    {
+        UndoStepScope step(undo, "Delete Items");
+        tree.deleteNode(item("B2"));
+        tree.deleteNode(item("A"));
+        tree.deleteNode(item("B1"));
+        tree.clear();
+    }
+    EXPECT_TRUE(tree.isEmpty());
+    undo.undo();
+    EXPECT_THAT(shape(tree), ElementsAre("A", "B", "  B1", "  B2", "C"));
+    EXPECT_EQ(writeOutline(tree), before);
+    undo.redo();
+    EXPECT_TRUE(tree.isEmpty());
+    undo.undo();
+    EXPECT_EQ(writeOutline(tree), before);
+}
+
+// A failure halfway through a run of removals: the nodes already put back go again, the others stay
+// kept until the history lets them go.
+TEST_F(History, ARunOfRemovalsThatCannotComeBackLeavesTheOutlineWhole) {
+    {
+        UndoStepScope step(undo, "Delete Items");
+        tree.deleteNode(item("B2"));
+        tree.deleteNode(item("C"));
+    }
+    // B2's row is no longer there: B1, before it, was taken away.
+    Outline elsewhere;
+    tree.removeListener(&undo);
+    elsewhere.takeNode(tree, item("B1"), nullptr, AttachMode::LastChild);
+    tree.addListener(&undo);
+    const Bytes before = writeOutline(tree);
+    const UndoOutcome outcome = undo.undo();
+    EXPECT_FALSE(outcome.applied);
+    EXPECT_FALSE(outcome.error.empty());
+    EXPECT_EQ(writeOutline(tree), before);
+    EXPECT_THAT(shape(tree), ElementsAre("A", "B"));
+    EXPECT_FALSE(undo.canUndo());
+}
+
+// A whole collection replaced by another's items in one batch, as a restored backup replaces it.
+TEST_F(History, ItemsTakenFromAnotherOutlineInABatchGoBackThere) {
+    Outline other;
+    addNamed(other, nullptr, "X");
+    addNamed(other, addNamed(other, nullptr, "Y"), "Y1");
+    for (int i = 0; i < 100; ++i)  // more changes than are taken back one by one
+        addNamed(other, nullptr, "Z" + std::to_string(i)), addNamed(tree, nullptr, "D" + std::to_string(i));
+    undo.clear();
+    const Bytes before = writeOutline(tree);
+    {
+        UndoStepScope step(undo, "Restore Backup");
+        OutlineUpdate batch(tree);
+        while (!tree.isEmpty())
+            tree.deleteNode(tree.root()->child(0));
+        while (!other.isEmpty())
+            tree.takeNode(other, other.root()->child(0), nullptr, AttachMode::LastChild);
+    }
+    const Bytes after = writeOutline(tree);
+    undo.undo();
+    EXPECT_EQ(writeOutline(tree), before);
+    undo.redo();
+    EXPECT_EQ(writeOutline(tree), after);
+}
+
 // An inverse that fails (here because the outline was changed behind the history's back, which no
 // command can do) leaves the outline as it was and empties the history.
 TEST_F(History, AStepThatCannotBeAppliedLeavesTheOutlineWholeAndEmptiesTheHistory) {

@@ -6,9 +6,9 @@
 
 namespace {
 
-// Up to this many changes are taken back announced one by one; more are announced as one batch,
+// Up to this many operations are taken back announced one by one; more are announced as one batch,
 // which a view follows with one rebuild instead of thousands of row updates.
-constexpr std::size_t kChangesAnnouncedOneByOne = 64;
+constexpr std::size_t kOperationsAnnouncedOneByOne = 64;
 
 } // namespace
 
@@ -193,7 +193,10 @@ UndoOutcome UndoHistory::apply(std::deque<UndoStep>& from, std::deque<UndoStep>&
     applyingInto_ = &inverse;
     {
         std::optional<OutlineUpdate> batch;
-        if (step.changes.size() > kChangesAnnouncedOneByOne)
+        std::size_t operations = 0;
+        for (const OutlineChange& change : step.changes)
+            operations += operationCount(change);
+        if (operations > kOperationsAnnouncedOneByOne)
             batch.emplace(outline_);
         try {
             for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)

@@ -140,6 +140,11 @@ void restoreSelection(Outline& outline, const OutlineMarks& marks) {
             outline.setSelected(n, true);
 }
 
+std::size_t operationCount(const OutlineChange& change) {
+    const auto* removed = std::get_if<RemovedNodes>(&change);
+    return removed ? removed->places.size() : 1;
+}
+
 bool changesTopLevel(const Outline& outline, const OutlineChange& change) {
     const Node* root = outline.root();
     return std::visit(Overloaded{

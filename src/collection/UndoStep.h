@@ -103,6 +103,9 @@ void applyInverse(Outline& outline, OutlineChange& change);
 // caller's to set, after any batch.
 void restoreSelection(Outline& outline, const OutlineMarks& marks);
 
+// How many of the outline's operations take the change back.
+std::size_t operationCount(const OutlineChange& change);
+
 // Whether taking the change back alters the top-level items (their set, order or records), judged
 // before it is taken back.
 bool changesTopLevel(const Outline& outline, const OutlineChange& change);

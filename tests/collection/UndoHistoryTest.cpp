@@ -222,6 +222,29 @@ TEST_F(History, RemovalsInARowComeBackInTheirPlaces) {
     EXPECT_EQ(writeOutline(tree), before);
 }
 
+// A view hears a step of many operations taken back as one reset, however few changes hold them
+// (here one run of 100 removals), and a short step operation by operation.
+TEST_F(History, AViewHearsALongStepTakenBackAsOneReset) {
+    for (int i = 0; i < 100; ++i)
+        addNamed(tree, nullptr, "D" + std::to_string(i));
+    undo.clear();
+    {
+        UndoStepScope step(undo, "Delete Items");
+        for (int i = 0; i < 100; ++i)
+            tree.deleteNode(item("D" + std::to_string(i)));
+    }
+    rename("A", "A renamed");
+    ResetCounter view;
+    tree.addListener(&view);
+    undo.undo();
+    EXPECT_EQ(view.resets, 0);
+    undo.undo();
+    EXPECT_EQ(view.resets, 1);
+    EXPECT_EQ(view.others, 0);
+    EXPECT_EQ(tree.rootCount(), 103);
+    tree.removeListener(&view);
+}
+
 // A failure halfway through a run of removals: the nodes already put back go again, the others stay
 // kept until the history lets them go.
 TEST_F(History, ARunOfRemovalsThatCannotComeBackLeavesTheOutlineWhole) {

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         using F = FirefoxPlacesFixture;
         F db((places / "places.sqlite").string());
         const auto work = db.folder(F::Toolbar, "Work");
-        db.bookmark(work, "Tracker", "https://tracker.example/");
+        db.describe(db.bookmark(work, "Tracker", "https://tracker.example/"), "Where the bugs are");
         db.separator(work);
         db.bookmark(F::Menu, "Menu", "https://menu.example/");
         db.bookmark(F::Unfiled, "Query", "place:sort=8");

@@ -42,8 +42,8 @@ std::string fileAddress(std::string_view pathOrAddress) {
     return "file://" + percentEncoded(displayText(pathOrAddress), "/");
 }
 
-std::vector<std::string> tagsOf(const LinkItem& item) {
-    std::vector<std::string> tags;
+std::vector<ItemText> tagsOf(const LinkItem& item) {
+    std::vector<ItemText> tags;
     for (const std::string_view k : {std::string_view(item.Keyword1), std::string_view(item.Keyword2),
                                      std::string_view(item.Keyword3), std::string_view(item.Keyword4)})
         if (!k.empty())

@@ -18,20 +18,20 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 
 std::string counted(std::size_t n, const char* one, const char* many) { return groupedCount(n) + " " + (n == 1 ? one : many); }
 
-void setKeywords(LinkItem& item, const std::vector<std::string>& tags) {
+void setKeywords(LinkItem& item, std::vector<ItemText>& tags) {
     if (!tags.empty())
-        item.Keyword1 = tags[0];
+        item.Keyword1 = std::move(tags[0]);
     if (tags.size() > 1)
-        item.Keyword2 = tags[1];
+        item.Keyword2 = std::move(tags[1]);
     if (tags.size() > 2)
-        item.Keyword3 = tags[2];
+        item.Keyword3 = std::move(tags[2]);
     if (tags.size() > 3)
-        item.Keyword4 = tags[3];
+        item.Keyword4 = std::move(tags[3]);
     std::string rest;
     for (std::size_t i = 4; i < tags.size(); ++i) {
         if (!rest.empty())
             rest += ", ";
-        rest += tags[i];
+        rest += tags[i].view();
     }
     item.Keyword5 = rest;
 }
@@ -132,7 +132,10 @@ PreparedImport::PreparedImport(BookmarkTree tree, const std::string& groupName, 
         Node* link = group_->addChild(parents.back());
         LinkItem& item = link->data;
         item.ItemType = ItemType::Url;
-        item.Name = b.title.empty() ? b.url : std::move(b.title);
+        if (b.title.empty())
+            item.Name = b.url;
+        else
+            item.Name = std::move(b.title);
         item.URL = std::move(b.url);
         item.Note = std::move(b.description);
         setKeywords(item, b.tags);

@@ -1,7 +1,10 @@
 // The neutral bookmark tree every reader produces and the writer consumes: the folders and links of
 // one source in document order, each with its depth, so that a whole browser's bookmarks are one
-// flat vector (cheap to build, to walk and to drop when an import is cancelled).
+// flat vector (cheap to build, to walk and to drop when an import is cancelled). Its texts are the
+// records' own kind of text, so that an import moves them into the new items instead of copying them.
 #pragma once
+
+#include "collection/ItemText.h"
 
 #include <atomic>
 #include <cstdint>
@@ -13,10 +16,10 @@ struct Bookmark {
     enum class Kind : std::uint8_t { Folder, Link };
     Kind kind = Kind::Link;
     int depth = 0;  // 0 directly in the source; a folder's contents follow it one deeper
-    std::string title;
-    std::string url;
-    std::string description;
-    std::vector<std::string> tags;
+    ItemText title;
+    ItemText url;
+    ItemText description;
+    std::vector<ItemText> tags;
     std::int64_t added = 0;  // seconds since 1970, 0 when unknown
 };
 

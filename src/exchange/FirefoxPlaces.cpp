@@ -55,19 +55,19 @@ Statement prepare(sqlite3* db, const char* sql) {
     return s;
 }
 
-std::string columnText(sqlite3_stmt* stmt, int column) {
+ItemText columnText(sqlite3_stmt* stmt, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))) : std::string();
+    return text ? ItemText(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)))) : ItemText();
 }
 
+// A row of moz_bookmarks with its address. Its texts become the bookmark's, moved, not copied.
 struct Row {
     std::int64_t id;
     std::int64_t parent;
     int type;
-    std::string title;
-    std::string url;
+    ItemText title;
+    ItemText url;
     std::int64_t added;
-    std::string guid;
 };
 
 // Steps through a statement; a failing step (a damaged page, say) is the reader's error.
@@ -85,11 +85,46 @@ template <class OnRow> void forEachRow(sqlite3* db, sqlite3_stmt* stmt, const Ca
     }
 }
 
+bool hasTable(sqlite3* db, const char* name) {
+    Statement s = prepare(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+    sqlite3_bind_text(s.stmt, 1, name, -1, SQLITE_STATIC);
+    bool found = false;
+    forEachRow(db, s.stmt, nullptr, [&](sqlite3_stmt* st) { found = sqlite3_column_int(st, 0) > 0; });
+    return found;
+}
+
+// The ids of the fixed folders, by their well-known identifiers.
+std::unordered_map<std::string, std::int64_t> fixedFolders(sqlite3* db) {
+    Statement s = prepare(db, "SELECT guid, id FROM moz_bookmarks WHERE guid IN "
+                              "('toolbar_____', 'menu________', 'unfiled_____', 'mobile______', 'tags________')");
+    std::unordered_map<std::string, std::int64_t> ids;
+    forEachRow(db, s.stmt, nullptr, [&](sqlite3_stmt* st) {
+        ids.emplace(std::string(columnText(st, 0)), sqlite3_column_int64(st, 1));
+    });
+    return ids;
+}
+
+// The descriptions older versions of Firefox kept as annotations of the bookmark, by bookmark id; none
+// when the database has no annotations.
+std::unordered_map<std::int64_t, ItemText> descriptions(sqlite3* db, const CancelFlag* cancel) {
+    std::unordered_map<std::int64_t, ItemText> byId;
+    if (!hasTable(db, "moz_items_annos") || !hasTable(db, "moz_anno_attributes"))
+        return byId;
+    Statement s = prepare(db, "SELECT a.item_id, a.content FROM moz_items_annos a "
+                              "JOIN moz_anno_attributes n ON n.id = a.anno_attribute_id "
+                              "WHERE n.name = 'bookmarkProperties/description' AND a.content <> ''");
+    forEachRow(db, s.stmt, cancel, [&](sqlite3_stmt* st) { byId[sqlite3_column_int64(st, 0)] = columnText(st, 1); });
+    return byId;
+}
+
 BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
     sqlite3_busy_timeout(db, 0);
-    // Rows in each folder's order; folders only by their parents, so any loop in a damaged file ends.
+    const auto fixed = fixedFolders(db);
+    auto described = descriptions(db, cancel);
+    // Rows in each folder's order, so that a folder's children lie side by side; folders are followed
+    // only by their parents, so any loop in a damaged file ends.
     Statement rows = prepare(db,
-                             "SELECT b.id, b.parent, b.type, b.title, p.url, b.dateAdded, b.guid "
+                             "SELECT b.id, b.parent, b.type, b.title, p.url, b.dateAdded "
                              "FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk "
                              "ORDER BY b.parent, b.position, b.id");
     std::vector<Row> all;
@@ -100,51 +135,65 @@ BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
             all.reserve(static_cast<std::size_t>(std::clamp<sqlite3_int64>(sqlite3_column_int64(s, 0), 0, 1 << 24)));
         });
     }
+    // children[parent] is the range of `all` that holds its rows; fixedRows the rows of the fixed folders.
+    std::unordered_map<std::int64_t, std::pair<std::size_t, std::size_t>> children;
+    std::unordered_map<std::int64_t, std::size_t> fixedRows;
     forEachRow(db, rows.stmt, cancel, [&](sqlite3_stmt* s) {
-        all.push_back({sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), sqlite3_column_int(s, 2),
-                       columnText(s, 3), columnText(s, 4), sqlite3_column_int64(s, 5) / 1000000, columnText(s, 6)});
+        const std::int64_t parent = sqlite3_column_int64(s, 1);
+        auto [range, added] = children.try_emplace(parent, all.size(), all.size());
+        if (!added && range->second.second != all.size())
+            throw ExchangeError("the database is damaged");  // no longer in the order asked for
+        ++range->second.second;
+        const std::int64_t id = sqlite3_column_int64(s, 0);
+        for (const auto& [guid, fixedId] : fixed)
+            if (fixedId == id)
+                fixedRows.emplace(id, all.size());
+        all.push_back({id, parent, sqlite3_column_int(s, 2), columnText(s, 3), columnText(s, 4),
+                       sqlite3_column_int64(s, 5) / 1000000});
     });
-
-    std::unordered_map<std::int64_t, std::vector<std::size_t>> children;
-    std::unordered_map<std::string_view, std::size_t> byGuid;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        children[all[i].parent].push_back(i);
-        byGuid.emplace(all[i].guid, i);
-    }
+    auto childrenOf = [&](std::int64_t id) {
+        const auto c = children.find(id);
+        return c == children.end() ? std::pair<std::size_t, std::size_t>{0, 0} : c->second;
+    };
 
     // Tags: a tag is a folder in the tags folder; a bookmark row inside it names the tagged address.
-    std::unordered_map<std::string, std::vector<std::string>> tagsByUrl;
-    if (auto tags = byGuid.find(kTagsFolder); tags != byGuid.end())
-        for (std::size_t tag : children[all[tags->second].id])
-            if (all[tag].type == kFolder)
-                for (std::size_t tagged : children[all[tag].id])
-                    if (all[tagged].type == kBookmark && !all[tagged].url.empty())
-                        tagsByUrl[all[tagged].url].push_back(all[tag].title);
+    // Those rows stay in `all`, so their addresses can key the map.
+    std::unordered_map<std::string_view, std::vector<ItemText>> tagsByUrl;
+    if (const auto tags = fixed.find(kTagsFolder); tags != fixed.end()) {
+        const auto [first, last] = childrenOf(tags->second);
+        for (std::size_t tag = first; tag < last; ++tag) {
+            if (all[tag].type != kFolder)
+                continue;
+            const auto [firstTagged, lastTagged] = childrenOf(all[tag].id);
+            for (std::size_t tagged = firstTagged; tagged < lastTagged; ++tagged)
+                if (all[tagged].type == kBookmark && !all[tagged].url.empty())
+                    tagsByUrl[all[tagged].url.view()].push_back(all[tag].title);
+        }
+    }
 
     BookmarkTree tree;
     tree.items.reserve(all.size());
     std::vector<bool> visited(all.size(), false);
     for (const TopFolder& top : kTopFolders) {
-        const auto found = byGuid.find(top.guid);
-        if (found == byGuid.end() || visited[found->second])
+        const auto found = fixed.find(top.guid);
+        const auto row = found == fixed.end() ? fixedRows.end() : fixedRows.find(found->second);
+        if (row == fixedRows.end() || visited[row->second])
             continue;
+        visited[row->second] = true;
         const std::size_t first = tree.items.size();
         Bookmark folder;
         folder.kind = Bookmark::Kind::Folder;
         folder.title = top.title;
-        folder.added = all[found->second].added;
+        folder.added = all[row->second].added;
         tree.items.push_back(std::move(folder));
-        visited[found->second] = true;
         // Depth-first in each folder's order; the stack holds the rows still to write, next on top.
         std::vector<std::pair<std::size_t, int>> pending;
         auto pushChildren = [&](std::int64_t id, int depth) {
-            const auto c = children.find(id);
-            if (c == children.end())
-                return;
-            for (auto it = c->second.rbegin(); it != c->second.rend(); ++it)
-                pending.emplace_back(*it, depth);
+            const auto [from, to] = childrenOf(id);
+            for (std::size_t i = to; i > from; --i)
+                pending.emplace_back(i - 1, depth);
         };
-        pushChildren(all[found->second].id, 1);
+        pushChildren(found->second, 1);
         while (!pending.empty()) {
             const auto [index, depth] = pending.back();
             pending.pop_back();
@@ -152,24 +201,23 @@ BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
                 continue;
             visited[index] = true;
             Row& row = all[index];
+            if (row.type != kFolder && !(row.type == kBookmark && !row.url.view().starts_with("place:")))
+                continue;
+            Bookmark b;
+            b.kind = row.type == kFolder ? Bookmark::Kind::Folder : Bookmark::Kind::Link;
+            b.depth = depth;
+            b.title = std::move(row.title);
+            b.added = row.added;
+            if (auto d = described.find(row.id); d != described.end())
+                b.description = std::move(d->second);
             if (row.type == kFolder) {
-                Bookmark b;
-                b.kind = Bookmark::Kind::Folder;
-                b.depth = depth;
-                b.title = std::move(row.title);
-                b.added = row.added;
-                tree.items.push_back(std::move(b));
                 pushChildren(row.id, depth + 1);
-            } else if (row.type == kBookmark && !row.url.starts_with("place:")) {
-                Bookmark b;
-                b.depth = depth;
-                b.title = std::move(row.title);
-                b.added = row.added;
-                if (auto t = tagsByUrl.find(row.url); t != tagsByUrl.end())
+            } else {
+                if (auto t = tagsByUrl.find(row.url.view()); t != tagsByUrl.end())
                     b.tags = t->second;
                 b.url = std::move(row.url);
-                tree.items.push_back(std::move(b));
             }
+            tree.items.push_back(std::move(b));
         }
         if (tree.items.size() == first + 1)
             tree.items.pop_back();  // an empty top folder says nothing

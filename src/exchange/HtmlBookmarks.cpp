@@ -7,10 +7,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;  // bytes handed to the parser between looks at the cancel flag
+constexpr std::size_t kChunk = 1 << 20;  // bytes read at a time when counting the entries
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
@@ -40,8 +41,8 @@ std::string collapsed(std::string_view s) {
     return out;
 }
 
-std::vector<std::string> splitTags(std::string_view text) {
-    std::vector<std::string> tags;
+std::vector<ItemText> splitTags(std::string_view text) {
+    std::vector<ItemText> tags;
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t comma = text.find(',', start);
@@ -145,7 +146,7 @@ struct HtmlReader {
         if (is(name, "a") && collecting == Collecting::LinkTitle) {
             collecting = Collecting::Nothing;
             pending.title = collapsed(text);
-            if (pending.url.starts_with("place:"))
+            if (pending.url.view().starts_with("place:"))
                 return;  // a saved query of Firefox, not a bookmark
             pending.depth = depth();
             tree.items.push_back(std::move(pending));
@@ -186,10 +187,38 @@ struct ParserContext {
     }
 };
 
+// Where the parser pulls its bytes from: `read` fills up to `size` bytes and gives how many (0 at the
+// end, -1 on an error, with `error` set). The cancel flag is looked at between pulls.
+struct HtmlInput {
+    std::function<long(char*, std::size_t)> read;
+    const CancelFlag* cancel = nullptr;
+    std::size_t total = 0;
+    bool cancelled = false;
+    std::string error;
+};
 
-// Feeds the parser chunk by chunk from `next` (an empty chunk ends the input).
-template <class NextChunk> BookmarkTree parseBookmarkHtml(NextChunk&& next, std::size_t expected, const CancelFlag* cancel) {
-    htmlSAXHandler sax{};
+int pull(void* context, char* buffer, int size) {
+    auto& input = *static_cast<HtmlInput*>(context);
+    if (input.cancel && input.cancel->load(std::memory_order_relaxed)) {
+        input.cancelled = true;
+        return -1;
+    }
+    const long got = input.read(buffer, static_cast<std::size_t>(size));
+    if (got > 0)
+        input.total += static_cast<std::size_t>(got);
+    return static_cast<int>(got);
+}
+
+// The parser pulls the bytes as it goes and lets go of what it has parsed (its push form keeps the
+// whole input), so that a large file is never held whole.
+BookmarkTree parseBookmarkHtml(HtmlInput& input, std::size_t expected) {
+    HtmlReader reader;
+    reader.tree.items.reserve(expected);
+    ParserContext parser{htmlNewParserCtxt()};
+    if (!parser.ctxt)
+        throw ExchangeError("the HTML parser cannot start");
+    htmlSAXHandler& sax = *parser.ctxt->sax;
+    sax = htmlSAXHandler{};
     sax.startElement = [](void* c, const xmlChar* name, const xmlChar** attributes) { readerOf(c).start(name, attributes); };
     sax.endElement = [](void* c, const xmlChar* name) { readerOf(c).end(name); };
     sax.characters = [](void* c, const xmlChar* chars, int length) { readerOf(c).characters(chars, length); };
@@ -197,73 +226,76 @@ template <class NextChunk> BookmarkTree parseBookmarkHtml(NextChunk&& next, std:
         if (name && xmlStrcasecmp(name, reinterpret_cast<const xmlChar*>("NETSCAPE-Bookmark-file-1")) == 0)
             readerOf(c).bookmarkDoctype = true;
     };
-    HtmlReader reader;
-    reader.tree.items.reserve(expected);
     // The parser context is the callbacks' context, so that the reader travels in its private field.
-    ParserContext parser{htmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, nullptr, XML_CHAR_ENCODING_NONE)};
-    if (!parser.ctxt)
-        throw ExchangeError("the HTML parser cannot start");
     parser.ctxt->userData = parser.ctxt;
     parser.ctxt->_private = &reader;
-    htmlCtxtUseOptions(parser.ctxt, HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
-    bool empty = true;
-    for (std::string_view chunk = next(); !chunk.empty(); chunk = next()) {
-        throwIfCancelled(cancel);
-        empty = false;
-        htmlParseChunk(parser.ctxt, chunk.data(), static_cast<int>(chunk.size()), 0);
-    }
-    if (empty)
+    htmlCtxtReadIO(parser.ctxt, pull, nullptr, &input, nullptr, nullptr,
+                   HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+    if (input.cancelled)
+        throw ExchangeCancelled();
+    if (!input.error.empty())
+        throw ExchangeError(input.error);
+    if (input.total == 0)
         throw ExchangeError("it is empty");
-    htmlParseChunk(parser.ctxt, nullptr, 0, 1);
     if (!(reader.sawList && (reader.sawEntry || reader.bookmarkDoctype)))
         throw ExchangeError("it is not a bookmark file");
     return std::move(reader.tree);
 }
 
-// A file read a chunk at a time, so that it is never held whole.
-class FileChunks {
+// Reads a file a piece at a time; the first error is kept.
+class FileReader {
 public:
-    explicit FileChunks(const std::string& path) : in_(path, std::ios::binary), buffer_(kChunk, '\0') {
+    explicit FileReader(const std::string& path) : in_(path, std::ios::binary) {
         if (!in_)
             throw ExchangeError(std::strerror(errno));
     }
-    std::string_view operator()() {
-        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        if (in_.bad())
-            throw ExchangeError(std::strerror(errno));
-        return {buffer_.data(), static_cast<std::size_t>(in_.gcount())};
+    long operator()(char* buffer, std::size_t size, std::string& error) {
+        in_.read(buffer, static_cast<std::streamsize>(size));
+        if (in_.bad()) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        return static_cast<long>(in_.gcount());
     }
 
 private:
     std::ifstream in_;
-    std::string buffer_;
 };
 
 } // namespace
 
 BookmarkTree readHtmlBookmarks(std::string_view bytes, const CancelFlag* cancel) {
     std::size_t at = 0;
-    auto next = [&]() {
-        const std::string_view chunk = bytes.substr(at, std::min(kChunk, bytes.size() - at));
-        at += chunk.size();
-        return chunk;
+    HtmlInput input;
+    input.cancel = cancel;
+    input.read = [&](char* buffer, std::size_t size) {
+        const std::size_t n = std::min(size, bytes.size() - at);
+        std::memcpy(buffer, bytes.data() + at, n);
+        at += n;
+        return static_cast<long>(n);
     };
-    return parseBookmarkHtml(next, expectedEntries(bytes), cancel);
+    return parseBookmarkHtml(input, expectedEntries(bytes));
 }
 
 BookmarkTree readHtmlBookmarkFile(const std::string& path, const CancelFlag* cancel) {
     // A first pass counts the entries (a "<DT" may lie across two chunks: the last two bytes are kept).
     std::size_t expected = 0;
     {
-        FileChunks chunks(path);
-        std::string carry;
-        for (std::string_view chunk = chunks(); !chunk.empty(); chunk = chunks()) {
+        FileReader file(path);
+        std::string chunk(kChunk, '\0'), carry, error;
+        for (long got; (got = file(chunk.data(), chunk.size(), error)) > 0;) {
             throwIfCancelled(cancel);
-            std::string joined = carry + std::string(chunk.substr(0, 2));
-            expected += expectedEntries(joined) + expectedEntries(chunk);
-            carry = std::string(chunk.substr(chunk.size() >= 2 ? chunk.size() - 2 : 0));
+            const std::string_view read(chunk.data(), static_cast<std::size_t>(got));
+            std::string joined = carry + std::string(read.substr(0, 2));
+            expected += expectedEntries(joined) + expectedEntries(read);
+            carry = std::string(read.substr(read.size() >= 2 ? read.size() - 2 : 0));
         }
+        if (!error.empty())
+            throw ExchangeError(error);
     }
-    FileChunks chunks(path);
-    return parseBookmarkHtml(chunks, expected, cancel);
+    FileReader file(path);
+    HtmlInput input;
+    input.cancel = cancel;
+    input.read = [&](char* buffer, std::size_t size) { return file(buffer, size, input.error); };
+    return parseBookmarkHtml(input, expected);
 }

@@ -17,7 +17,7 @@ Bookmark folder(int depth, std::string title) {
     return b;
 }
 
-Bookmark link(int depth, std::string title, std::string url, std::vector<std::string> tags = {}) {
+Bookmark link(int depth, std::string title, std::string url, std::vector<ItemText> tags = {}) {
     Bookmark b;
     b.depth = depth;
     b.title = std::move(title);

@@ -25,6 +25,12 @@ public:
              "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
              "dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, "
              "syncChangeCounter INTEGER NOT NULL DEFAULT 1);"
+             "CREATE TABLE moz_anno_attributes (id INTEGER PRIMARY KEY, name VARCHAR(32) UNIQUE NOT NULL);"
+             "CREATE TABLE moz_items_annos (id INTEGER PRIMARY KEY, item_id INTEGER NOT NULL, "
+             "anno_attribute_id INTEGER, content LONGVARCHAR, flags INTEGER DEFAULT 0 NOT NULL, "
+             "expiration INTEGER DEFAULT 0 NOT NULL, type INTEGER DEFAULT 0 NOT NULL, "
+             "dateAdded INTEGER DEFAULT 0 NOT NULL, lastModified INTEGER DEFAULT 0 NOT NULL);"
+             "CREATE UNIQUE INDEX moz_items_annos_itemattributeindex ON moz_items_annos (item_id, anno_attribute_id);"
              "CREATE INDEX moz_bookmarks_itemindex ON moz_bookmarks (fk, type);"
              "CREATE INDEX moz_bookmarks_parentindex ON moz_bookmarks (parent, position);"
              "BEGIN;");
@@ -61,6 +67,24 @@ public:
     void separator(std::int64_t parent) {
         const std::int64_t id = ++lastId_;
         row(id, 3, 0, parent, nextPosition(parent), "", "s" + std::to_string(id));
+    }
+    // A description, kept as older versions of Firefox kept it: an annotation of the bookmark.
+    void describe(std::int64_t id, const std::string& text) {
+        exec("INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES ('bookmarkProperties/description');"
+             "INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES ('other/annotation');");
+        for (const char* attribute : {"bookmarkProperties/description", "other/annotation"}) {
+            sqlite3_stmt* s = nullptr;
+            sqlite3_prepare_v2(db_,
+                               "INSERT INTO moz_items_annos (item_id, anno_attribute_id, content) "
+                               "SELECT ?, id, ? FROM moz_anno_attributes WHERE name = ?",
+                               -1, &s, nullptr);
+            sqlite3_bind_int64(s, 1, id);
+            const std::string content = std::string(attribute).starts_with("other") ? "not a description" : text;
+            sqlite3_bind_text(s, 2, content.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(s, 3, attribute, -1, SQLITE_STATIC);
+            sqlite3_step(s);
+            sqlite3_finalize(s);
+        }
     }
     // Tags the address: a folder of that name in the tags folder holding a bookmark of the address.
     void tag(const std::string& url, const std::string& tagName) {

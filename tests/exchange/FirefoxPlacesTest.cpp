@@ -24,7 +24,8 @@ struct FirefoxPlaces : ::testing::Test {
         places.bookmark(F::Menu, "In the menu", "https://menu.example/");
         places.separator(F::Menu);
         const auto work = places.folder(F::Toolbar, "Work");
-        places.bookmark(work, "Tracker", "https://tracker.example/");
+        places.describe(work, "Things for work");
+        places.describe(places.bookmark(work, "Tracker", "https://tracker.example/"), "Where the bugs are");
         const auto deeper = places.folder(work, "Deeper");
         places.bookmarkWithoutTitle(deeper, "https://untitled.example/");
         places.bookmark(F::Toolbar, "Most Visited", "place:sort=8&maxResults=10");
@@ -37,13 +38,28 @@ struct FirefoxPlaces : ::testing::Test {
 
 } // namespace
 
-TEST_F(FirefoxPlaces, TheFixedFoldersComeInTheBrowsersOrderWithTagsAndWithoutQueriesOrSeparators) {
+// Descriptions come from the annotations older versions kept; other annotations are not descriptions.
+TEST_F(FirefoxPlaces, TheFixedFoldersComeInTheBrowsersOrderWithTagsDescriptionsAndWithoutQueriesOrSeparators) {
     writeProfile();
     EXPECT_THAT(treeLines(readFirefoxPlaces(path)),
-                ElementsAre("+ Bookmarks Toolbar", "  + Work", "    - Tracker <https://tracker.example/> [one,two,three,four,five,six]",
+                ElementsAre("+ Bookmarks Toolbar", "  + Work {Things for work}",
+                            "    - Tracker <https://tracker.example/> [one,two,three,four,five,six] {Where the bugs are}",
                             "    + Deeper", "      - <https://untitled.example/>", "  - Läsning <https://read.example/>",
                             "+ Bookmarks Menu", "  - In the menu <https://menu.example/>", "+ Other Bookmarks",
                             "  - Bookmarklet <javascript:alert(1)>"));
+}
+
+// Newer versions of Firefox keep no annotations at all.
+TEST_F(FirefoxPlaces, ADatabaseWithoutAnnotationsIsReadWithoutDescriptions) {
+    writeProfile();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE moz_items_annos; DROP TABLE moz_anno_attributes;", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    const std::vector<std::string> lines = treeLines(readFirefoxPlaces(path));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "  + Work");
+    EXPECT_EQ(lines[2], "    - Tracker <https://tracker.example/> [one,two,three,four,five,six]");
 }
 
 TEST_F(FirefoxPlaces, TheDatabaseIsRecognisedByContentAndReadFromMemoryAlike) {

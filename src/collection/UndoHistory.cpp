@@ -10,6 +10,13 @@ namespace {
 // which a view follows with one rebuild instead of thousands of row updates.
 constexpr std::size_t kOperationsAnnouncedOneByOne = 64;
 
+// The run of this kind the step's last change is, or a new one after it.
+template <class Run> Run& runOf(UndoStep& step) {
+    if (step.changes.empty() || !std::holds_alternative<Run>(step.changes.back()))
+        step.changes.emplace_back(Run{});
+    return std::get<Run>(step.changes.back());
+}
+
 } // namespace
 
 UndoHistory::UndoHistory(Outline& outline, UndoLimits limits) : outline_(outline), limits_(limits) {
@@ -64,19 +71,19 @@ UndoStep& UndoHistory::recording() {
 void UndoHistory::nodesAboutToBeInserted(Node*, int, int) { recording(); }
 
 void UndoHistory::nodesInserted(Node* parent, int first, int last) {
-    recording().changes.emplace_back(InsertedNodes{parent, first, last});
+    runOf<InsertedNodes>(recording()).insertions.push_back({parent, first, last});
 }
 
-// The removed nodes are kept, detached, by the change that records their removal; removals heard one
-// after another join one change.
+// The removed nodes are kept, detached, by the change that records their removal.
 void UndoHistory::nodesAboutToBeRemoved(Node* parent, int first, int last) {
     UndoStep& step = recording();
-    auto* removed = step.changes.empty() ? nullptr : std::get_if<RemovedNodes>(&step.changes.back());
-    if (!removed)
-        removed = &std::get<RemovedNodes>(step.changes.emplace_back(RemovedNodes{{}, KeptNodes(outline_, {})}));
+    const bool joins = !step.changes.empty() && std::holds_alternative<RemovedNodes>(step.changes.back());
+    if (!joins)
+        step.changes.emplace_back(RemovedNodes{{}, KeptNodes(outline_, {})});
+    auto& removed = std::get<RemovedNodes>(step.changes.back());
     for (int row = first; row <= last; ++row) {
-        removed->places.push_back({parent, first});
-        removed->kept.add(parent->child(row));
+        removed.places.push_back({parent, first});
+        removed.kept.add(parent->child(row));
     }
     selectionTouched_ = true;
 }
@@ -88,7 +95,7 @@ void UndoHistory::nodeAboutToBeMoved(Node* node, Node*, int) {
     pendingMove_ = MovedNode{node, node->parent(), node->index()};
 }
 
-void UndoHistory::nodeMoved(Node*) { recording().changes.emplace_back(pendingMove_); }
+void UndoHistory::nodeMoved(Node*) { runOf<MovedNodes>(recording()).moves.push_back(pendingMove_); }
 
 void UndoHistory::statesChanged(Node*) { selectionTouched_ = true; }
 

@@ -74,7 +74,11 @@ std::size_t UndoStep::countBytes() const {
                         changes.capacity() * sizeof(OutlineChange);
     std::vector<const Node*> kept;  // every node the step keeps, the removed ones and those below
     for (const OutlineChange& change : changes) {
-        if (const auto* removed = std::get_if<RemovedNodes>(&change)) {
+        if (const auto* inserted = std::get_if<InsertedNodes>(&change)) {
+            total += inserted->insertions.capacity() * sizeof(InsertedRows);
+        } else if (const auto* moved = std::get_if<MovedNodes>(&change)) {
+            total += moved->moves.capacity() * sizeof(MovedNode);
+        } else if (const auto* removed = std::get_if<RemovedNodes>(&change)) {
             total += removed->kept.nodes().capacity() * sizeof(Node*) + removed->places.capacity() * sizeof(RemovalPlace);
             kept.insert(kept.end(), removed->kept.nodes().begin(), removed->kept.nodes().end());
         } else if (const auto* edited = std::get_if<EditedRecord>(&change)) {
@@ -92,11 +96,13 @@ std::size_t UndoStep::countBytes() const {
 void applyInverse(Outline& outline, OutlineChange& change) {
     std::visit(Overloaded{
                    [&](InsertedNodes& c) {
-                       Node* parent = attached(outline, c.parent);
-                       if (c.first < 0 || c.last >= parent->childCount())
-                           missing();
-                       for (int row = c.last; row >= c.first; --row)
-                           outline.deleteNode(parent->child(row));
+                       for (auto i = c.insertions.rbegin(); i != c.insertions.rend(); ++i) {
+                           Node* parent = attached(outline, i->parent);
+                           if (i->first < 0 || i->last >= parent->childCount())
+                               missing();
+                           for (int row = i->last; row >= i->first; --row)
+                               outline.deleteNode(parent->child(row));
+                       }
                    },
                    [&](RemovedNodes& c) {
                        // Newest removal first; on a failure the nodes not yet put back stay kept.
@@ -117,8 +123,9 @@ void applyInverse(Outline& outline, OutlineChange& change) {
                            throw;
                        }
                    },
-                   [&](MovedNode& c) {
-                       moveTo(outline, attached(outline, c.node), attached(outline, c.fromParent), c.fromRow);
+                   [&](MovedNodes& c) {
+                       for (auto m = c.moves.rbegin(); m != c.moves.rend(); ++m)
+                           moveTo(outline, attached(outline, m->node), attached(outline, m->fromParent), m->fromRow);
                    },
                    [&](EditedRecord& c) {
                        Node* node = attached(outline, c.node);
@@ -141,20 +148,29 @@ void restoreSelection(Outline& outline, const OutlineMarks& marks) {
 }
 
 std::size_t operationCount(const OutlineChange& change) {
-    const auto* removed = std::get_if<RemovedNodes>(&change);
-    return removed ? removed->places.size() : 1;
+    return std::visit(Overloaded{
+                          [](const InsertedNodes& c) { return c.insertions.size(); },
+                          [](const RemovedNodes& c) { return c.places.size(); },
+                          [](const MovedNodes& c) { return c.moves.size(); },
+                          [](const EditedRecord&) { return std::size_t{1}; },
+                      },
+                      change);
 }
 
 bool changesTopLevel(const Outline& outline, const OutlineChange& change) {
     const Node* root = outline.root();
+    auto anyOf = [](const auto& run, auto&& test) { return std::any_of(run.begin(), run.end(), test); };
     return std::visit(Overloaded{
-                          [&](const InsertedNodes& c) { return c.parent == root; },
-                          [&](const RemovedNodes& c) {
-                              return std::any_of(c.places.begin(), c.places.end(),
-                                                 [&](const RemovalPlace& p) { return p.parent == root; });
+                          [&](const InsertedNodes& c) {
+                              return anyOf(c.insertions, [&](const InsertedRows& i) { return i.parent == root; });
                           },
-                          [&](const MovedNode& c) {
-                              return c.fromParent == root || (outline.contains(c.node) && c.node->parent() == root);
+                          [&](const RemovedNodes& c) {
+                              return anyOf(c.places, [&](const RemovalPlace& p) { return p.parent == root; });
+                          },
+                          [&](const MovedNodes& c) {
+                              return anyOf(c.moves, [&](const MovedNode& m) {
+                                  return m.fromParent == root || (outline.contains(m.node) && m.node->parent() == root);
+                              });
                           },
                           [&](const EditedRecord& c) { return outline.contains(c.node) && c.node->parent() == root; },
                       },
@@ -163,15 +179,15 @@ bool changesTopLevel(const Outline& outline, const OutlineChange& change) {
 
 Node* changedItem(const Outline& outline, const OutlineChange& change) {
     Node* item = nullptr;
-    if (const auto* c = std::get_if<InsertedNodes>(&change))
-        item = c->parent;
+    if (const auto* c = std::get_if<InsertedNodes>(&change); c && !c->insertions.empty())
+        item = c->insertions.front().parent;
     else if (const auto* c = std::get_if<RemovedNodes>(&change); c && !c->places.empty()) {
         const RemovalPlace& first = c->places.front();
         item = outline.contains(first.parent) && first.row < first.parent->childCount() ? first.parent->child(first.row)
                                                                                          : first.parent;
     }
-    else if (const auto* c = std::get_if<MovedNode>(&change))
-        item = c->node;
+    else if (const auto* c = std::get_if<MovedNodes>(&change); c && !c->moves.empty())
+        item = c->moves.front().node;
     else if (const auto* c = std::get_if<EditedRecord>(&change))
         item = c->node;
     return item && item != outline.root() && outline.contains(item) ? item : nullptr;

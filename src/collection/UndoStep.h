@@ -39,11 +39,18 @@ private:
     std::vector<Node*> nodes_;
 };
 
+// Changes of one kind heard one after another join one change, a run, taken back newest first: a
+// command over 100 000 items spread over the outline records a few runs, not 100 000 changes.
+
 // Rows first..last of the parent were inserted.
-struct InsertedNodes {
+struct InsertedRows {
     Node* parent;
     int first;
     int last;
+};
+
+struct InsertedNodes {
+    std::vector<InsertedRows> insertions;
 };
 
 // Where a removed node was: at `row` of `parent`, as the outline stood just before it went.
@@ -53,8 +60,7 @@ struct RemovalPlace {
 };
 
 // Nodes removed one after another, each from its place, and kept: node i of `kept` left places[i].
-// Removals announced in a row (a deletion of 50 000 items spread over the outline) make one change;
-// rows first..last of one parent are recorded as that many removals at `first`.
+// Rows first..last of one parent are recorded as that many removals at `first`.
 struct RemovedNodes {
     std::vector<RemovalPlace> places;
     KeptNodes kept;
@@ -67,6 +73,10 @@ struct MovedNode {
     int fromRow;
 };
 
+struct MovedNodes {
+    std::vector<MovedNode> moves;
+};
+
 // The node's record held `before` until it was edited. The copy sits apart, so that the many
 // changes of other kinds stay small.
 struct EditedRecord {
@@ -74,7 +84,7 @@ struct EditedRecord {
     std::unique_ptr<const LinkItem> before;
 };
 
-using OutlineChange = std::variant<InsertedNodes, RemovedNodes, MovedNode, EditedRecord>;
+using OutlineChange = std::variant<InsertedNodes, RemovedNodes, MovedNodes, EditedRecord>;
 
 // The focused item and the selected items (in no particular order) at one moment.
 struct OutlineMarks {

@@ -9,10 +9,15 @@ Outline::Outline(bool multiSelect) : multiSelect_(multiSelect), root_(newNode())
 
 Outline::~Outline() { destroySubtree(root_); }
 
-void Outline::addListener(OutlineListener* listener) { listeners_.push_back(listener); }
+void Outline::addListener(OutlineListener* listener) {
+    listeners_.push_back(listener);
+    if (listener->hearsEveryChange())
+        hearingEveryChange_.push_back(listener);
+}
 
 void Outline::removeListener(OutlineListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+    std::erase(listeners_, listener);
+    std::erase(hearingEveryChange_, listener);
 }
 
 Node* Outline::newNode() { return new Node(); }
@@ -283,9 +288,8 @@ void Outline::clear() {
 }
 
 void Outline::announceContentsReplaced() {
-    for (OutlineListener* l : listeners_)
-        if (l->hearsEveryChange())
-            l->contentsReplaced();
+    for (OutlineListener* l : hearingEveryChange_)
+        l->contentsReplaced();
 }
 
 void Outline::swapContents(Outline& other) {

@@ -103,7 +103,7 @@ public:
     virtual void focusChanged(Node* /*previous*/, Node* /*current*/) {}
     virtual void aboutToReset() {}
     virtual void reset() {}
-    // True for a listener that is told of every change, inside batches too.
+    // True for a listener that is told of every change, inside batches too; asked once, when it is added.
     virtual bool hearsEveryChange() const { return false; }
     // To listeners that hear every change: the content was replaced by one no node-by-node notice
     // describes (another collection swapped in, a sort of the top level).
@@ -250,9 +250,8 @@ private:
     void updateChildFlags(Node* parent);
     bool announcing() const { return updateDepth_ == 0; }
     template <class F> void notify(F&& f) {
-        for (OutlineListener* l : listeners_)
-            if (announcing() || l->hearsEveryChange())
-                f(*l);
+        for (OutlineListener* l : announcing() ? listeners_ : hearingEveryChange_)
+            f(*l);
     }
     void announceContentsReplaced();
     void announceStates(Node* node);
@@ -269,6 +268,7 @@ private:
     bool statesChangedInUpdate_ = false;
     std::uint64_t shapeChanges_ = 0;
     std::vector<OutlineListener*> listeners_;
+    std::vector<OutlineListener*> hearingEveryChange_;  // those of listeners_ told inside batches too
 };
 
 // A batch of an outline for the lifetime of the object: Begin on construction, End on destruction.

@@ -66,11 +66,12 @@ KeptNodes::~KeptNodes() {
 std::vector<Node*> KeptNodes::release() { return std::exchange(nodes_, {}); }
 
 OutlineMarks OutlineMarks::of(const Outline& outline, Node* focus) {
-    return OutlineMarks{focus, outline.selection()};
+    return OutlineMarks{focus, std::make_shared<const std::vector<Node*>>(outline.selection())};
 }
 
 std::size_t UndoStep::countBytes() const {
-    std::size_t total = sizeof(UndoStep) + name.capacity() + before.bytes() + after.bytes() +
+    std::size_t total = sizeof(UndoStep) + name.capacity() + before.bytes() +
+                        (after.selection == before.selection ? 0 : after.bytes()) +
                         changes.capacity() * sizeof(OutlineChange);
     std::vector<const Node*> kept;  // every node the step keeps, the removed ones and those below
     for (const OutlineChange& change : changes) {
@@ -142,9 +143,10 @@ void applyInverse(Outline& outline, OutlineChange& change) {
 void restoreSelection(Outline& outline, const OutlineMarks& marks) {
     OutlineStatesUpdate states(outline);
     outline.clearSelection();
-    for (Node* n : marks.selection)
-        if (outline.contains(n))
-            outline.setSelected(n, true);
+    if (marks.selection)
+        for (Node* n : *marks.selection)
+            if (outline.contains(n))
+                outline.setSelected(n, true);
 }
 
 std::size_t operationCount(const OutlineChange& change) {

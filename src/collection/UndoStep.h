@@ -86,13 +86,14 @@ struct EditedRecord {
 
 using OutlineChange = std::variant<InsertedNodes, RemovedNodes, MovedNodes, EditedRecord>;
 
-// The focused item and the selected items (in no particular order) at one moment.
+// The focused item and the selected items (in no particular order) at one moment. A step whose
+// command left the selection as it was shares one list between its two marks.
 struct OutlineMarks {
     Node* focus = nullptr;
-    std::vector<Node*> selection;
+    std::shared_ptr<const std::vector<Node*>> selection;
 
     static OutlineMarks of(const Outline& outline, Node* focus);
-    std::size_t bytes() const { return selection.capacity() * sizeof(Node*); }
+    std::size_t bytes() const { return selection ? sizeof(*selection) + selection->capacity() * sizeof(Node*) : 0; }
 };
 
 struct UndoStep {

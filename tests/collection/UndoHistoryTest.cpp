@@ -35,6 +35,22 @@ struct History : ::testing::Test {
         UndoStepScope step(undo, "Rename Item");
         tree.editRecord(item(from), [&to](LinkItem& r) { r.Name = to; });
     }
+    // A change the history does not hear, which no command can make.
+    template <class F> void behindTheHistorysBack(F&& change) {
+        tree.removeListener(&undo);
+        change();
+        tree.addListener(&undo);
+    }
+    // Undoing the newest step fails: the outline is left as it is, and the history is emptied.
+    void expectUndoToFailLeavingTheOutlineWhole() {
+        const Bytes before = writeOutline(tree);
+        const UndoOutcome outcome = undo.undo();
+        EXPECT_FALSE(outcome.applied);
+        EXPECT_FALSE(outcome.error.empty());
+        EXPECT_EQ(writeOutline(tree), before);
+        EXPECT_FALSE(undo.canUndo());
+        EXPECT_FALSE(undo.canRedo());
+    }
     Outline tree;
     UndoHistory undo{tree};
 };
@@ -255,16 +271,9 @@ TEST_F(History, ARunOfRemovalsThatCannotComeBackLeavesTheOutlineWhole) {
     }
     // B2's row is no longer there: B1, before it, was taken away.
     Outline elsewhere;
-    tree.removeListener(&undo);
-    elsewhere.takeNode(tree, item("B1"), nullptr, AttachMode::LastChild);
-    tree.addListener(&undo);
-    const Bytes before = writeOutline(tree);
-    const UndoOutcome outcome = undo.undo();
-    EXPECT_FALSE(outcome.applied);
-    EXPECT_FALSE(outcome.error.empty());
-    EXPECT_EQ(writeOutline(tree), before);
+    behindTheHistorysBack([&] { elsewhere.takeNode(tree, item("B1"), nullptr, AttachMode::LastChild); });
+    expectUndoToFailLeavingTheOutlineWhole();
     EXPECT_THAT(shape(tree), ElementsAre("A", "B"));
-    EXPECT_FALSE(undo.canUndo());
 }
 
 // A whole collection replaced by another's items in one batch, as a restored backup replaces it.
@@ -301,17 +310,11 @@ TEST_F(History, AStepThatCannotBeAppliedLeavesTheOutlineWholeAndEmptiesTheHistor
         tree.deleteNode(item("B1"));
     }
     // Its last change is taken back (B1 returns to B), the next one finds C no longer where it went.
-    tree.removeListener(&undo);
-    tree.moveNode(item("C"), nullptr, AttachMode::LastChild);
-    tree.moveNode(item("B"), item("C"), AttachMode::LastChild);
-    tree.addListener(&undo);
-    const Bytes before = writeOutline(tree);
-    const UndoOutcome outcome = undo.undo();
-    EXPECT_FALSE(outcome.applied);
-    EXPECT_FALSE(outcome.error.empty());
-    EXPECT_EQ(writeOutline(tree), before);
-    EXPECT_FALSE(undo.canUndo());
-    EXPECT_FALSE(undo.canRedo());
+    behindTheHistorysBack([&] {
+        tree.moveNode(item("C"), nullptr, AttachMode::LastChild);
+        tree.moveNode(item("B"), item("C"), AttachMode::LastChild);
+    });
+    expectUndoToFailLeavingTheOutlineWhole();
 }
 
 } // namespace

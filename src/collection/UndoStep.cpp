@@ -151,7 +151,12 @@ void restoreSelection(Outline& outline, const OutlineMarks& marks) {
 
 std::size_t operationCount(const OutlineChange& change) {
     return std::visit(Overloaded{
-                          [](const InsertedNodes& c) { return c.insertions.size(); },
+                          [](const InsertedNodes& c) {
+                              std::size_t rows = 0;
+                              for (const InsertedRows& i : c.insertions)
+                                  rows += static_cast<std::size_t>(i.last - i.first + 1);
+                              return rows;
+                          },
                           [](const RemovedNodes& c) { return c.places.size(); },
                           [](const MovedNodes& c) { return c.moves.size(); },
                           [](const EditedRecord&) { return std::size_t{1}; },

@@ -236,11 +236,13 @@ bool Outline::contains(const Node* node) const {
 }
 
 void Outline::listSelected(Node* node) {
+    selectionAboutToChange();
     node->selectionSlot_ = static_cast<std::uint32_t>(selection_.size());
     selection_.push_back(node);
 }
 
 void Outline::unlistSelected(Node* node) {
+    selectionAboutToChange();
     Node* last = selection_.back();
     selection_[node->selectionSlot_] = last;
     last->selectionSlot_ = node->selectionSlot_;
@@ -282,6 +284,8 @@ void Outline::clear() {
     }
     root_->children_.clear();
     focused_ = nullptr;
+    if (!selection_.empty())
+        selectionAboutToChange();
     selection_.clear();
     if (last >= 0)
         notify([&](OutlineListener& l) { l.nodesRemoved(root_, 0, last); });
@@ -299,6 +303,8 @@ void Outline::swapContents(Outline& other) {
     other.announceContentsReplaced();
     std::swap(root_, other.root_);
     std::swap(focused_, other.focused_);
+    selectionAboutToChange();
+    other.selectionAboutToChange();
     std::swap(selection_, other.selection_);
     if (!multiSelect_)
         clearSelection();
@@ -409,6 +415,7 @@ void Outline::setSelected(Node* node, bool selected) {
 void Outline::clearSelection() {
     if (selection_.empty())
         return;
+    selectionAboutToChange();
     for (Node* n : selection_)
         n->states_ &= ~NodeState::Selected;
     selection_.clear();

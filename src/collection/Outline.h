@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 class Outline;
@@ -196,6 +197,9 @@ public:
     std::vector<Node*> selectedNodes() const;  // in document order
     // The selected nodes in no particular order, kept as they change: taken without a walk.
     const std::vector<Node*>& selection() const { return selection_; }
+    // Called once, just before the selection next changes, with the selection still as it was; then
+    // forgotten. One watcher at a time (the undo history, which copies a selection only then).
+    void watchSelectionOnce(std::function<void()> watcher) { selectionWatcher_ = std::move(watcher); }
     // The selected nodes in document order without those inside the subtree of another selected node.
     std::vector<Node*> reducedSelection() const;
 
@@ -247,6 +251,10 @@ private:
     void listSelectedIn(Node* node);
     void listSelected(Node* node);
     void unlistSelected(Node* node);
+    void selectionAboutToChange() {
+        if (selectionWatcher_)
+            std::exchange(selectionWatcher_, nullptr)();
+    }
     void updateChildFlags(Node* parent);
     bool announcing() const { return updateDepth_ == 0; }
     template <class F> void notify(F&& f) {
@@ -262,6 +270,7 @@ private:
     Node* root_;
     Node* focused_ = nullptr;
     std::vector<Node*> selection_;  // every selected node of the outline, each knowing its slot
+    std::function<void()> selectionWatcher_;
     bool keepsRemoved_ = false;
     int updateDepth_ = 0;
     int statesUpdateDepth_ = 0;

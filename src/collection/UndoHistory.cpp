@@ -25,6 +25,7 @@ UndoHistory::UndoHistory(Outline& outline, UndoLimits limits) : outline_(outline
 }
 
 UndoHistory::~UndoHistory() {
+    outline_.watchSelectionOnce(nullptr);
     outline_.removeListener(this);
     outline_.setKeepsRemovedNodes(false);
 }
@@ -55,6 +56,24 @@ std::string_view UndoHistory::redoName() const {
     return canRedo() ? std::string_view(undone_.back().name) : std::string_view();
 }
 
+// Nodes keep their identity, so a selection that has not changed since the last snapshot is that
+// snapshot; otherwise a new one is made, copied when the selection is about to change.
+OutlineMarks UndoHistory::marksNow(Node* focus) {
+    std::shared_ptr<SelectionSnapshot> snapshot = selectionNow_.lock();
+    if (!snapshot || snapshot->taken) {
+        snapshot = std::make_shared<SelectionSnapshot>();
+        snapshot->size = outline_.selection().size();
+        selectionNow_ = snapshot;
+        outline_.watchSelectionOnce([this, weak = std::weak_ptr<SelectionSnapshot>(snapshot)] {
+            if (const auto s = weak.lock()) {
+                s->nodes = outline_.selection();
+                s->taken = true;
+            }
+        });
+    }
+    return OutlineMarks{focus, std::move(snapshot)};
+}
+
 UndoStep& UndoHistory::recording() {
     if (applyingInto_)
         return *applyingInto_;
@@ -62,8 +81,7 @@ UndoStep& UndoHistory::recording() {
         // The outline is still as it was when the step opened: nothing announced has changed it.
         recordingStarted_ = true;
         current_.name = depth_ > 0 ? names_.back() : kChangesOutsideCommands;
-        current_.before = OutlineMarks::of(outline_, depth_ > 0 ? focusAtOpen_ : outline_.focused());
-        selectionTouched_ = false;
+        current_.before = marksNow(depth_ > 0 ? focusAtOpen_ : outline_.focused());
     }
     return current_;
 }
@@ -85,7 +103,6 @@ void UndoHistory::nodesAboutToBeRemoved(Node* parent, int first, int last) {
         removed.places.push_back({parent, first});
         removed.kept.add(parent->child(row));
     }
-    selectionTouched_ = true;
 }
 
 void UndoHistory::nodesRemoved(Node*, int, int) {}
@@ -96,10 +113,6 @@ void UndoHistory::nodeAboutToBeMoved(Node* node, Node*, int) {
 }
 
 void UndoHistory::nodeMoved(Node*) { runOf<MovedNodes>(recording()).moves.push_back(pendingMove_); }
-
-void UndoHistory::statesChanged(Node*) { selectionTouched_ = true; }
-
-void UndoHistory::allStatesChanged() { selectionTouched_ = true; }
 
 void UndoHistory::recordAboutToChange(Node* node) {
     recording().changes.emplace_back(EditedRecord{node, std::make_unique<const LinkItem>(node->data)});
@@ -135,9 +148,7 @@ void UndoHistory::finishCurrent() {
         return;
     }
     UndoStep step = std::exchange(current_, UndoStep{});
-    // Nodes keep their identity, so an untouched selection is the same nodes as before.
-    step.after = selectionTouched_ ? OutlineMarks::of(outline_, outline_.focused())
-                                   : OutlineMarks{outline_.focused(), step.before.selection};
+    step.after = marksNow(outline_.focused());
     step.changes.shrink_to_fit();
     for (const UndoStep& dropped : undone_)
         bytes_ -= dropped.bytes;

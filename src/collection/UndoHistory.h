@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,12 +75,11 @@ private:
     void nodesRemoved(Node* parent, int first, int last) override;
     void nodeAboutToBeMoved(Node* node, Node* newParent, int destinationRow) override;
     void nodeMoved(Node* node) override;
-    void statesChanged(Node* node) override;
-    void allStatesChanged() override;
     void recordAboutToChange(Node* node) override;
     void recordChanged(Node* node) override;
     void contentsReplaced() override;
 
+    OutlineMarks marksNow(Node* focus);
     // The step that hears the next change, its before-marks taken when it hears its first.
     UndoStep& recording();
     bool pendingImplicit() const { return depth_ == 0 && !current_.changes.empty(); }
@@ -99,7 +99,7 @@ private:
     std::vector<std::string> names_;  // the open scopes, outermost first
     int depth_ = 0;
     Node* focusAtOpen_ = nullptr;
-    bool selectionTouched_ = false;  // the selection may have changed since the step's first change
+    std::weak_ptr<SelectionSnapshot> selectionNow_;  // the snapshot that is still the outline's selection
     bool applying_ = false;
     UndoStep* applyingInto_ = nullptr;
     MovedNode pendingMove_{};

@@ -65,13 +65,10 @@ KeptNodes::~KeptNodes() {
 
 std::vector<Node*> KeptNodes::release() { return std::exchange(nodes_, {}); }
 
-OutlineMarks OutlineMarks::of(const Outline& outline, Node* focus) {
-    return OutlineMarks{focus, std::make_shared<const std::vector<Node*>>(outline.selection())};
-}
-
 std::size_t UndoStep::countBytes() const {
-    std::size_t total = sizeof(UndoStep) + name.capacity() + before.bytes() +
-                        (after.selection == before.selection ? 0 : after.bytes()) +
+    auto selectionBytes = [](const OutlineMarks& marks) { return marks.selection ? marks.selection->bytes() : 0; };
+    std::size_t total = sizeof(UndoStep) + name.capacity() + selectionBytes(before) +
+                        (after.selection == before.selection ? 0 : selectionBytes(after)) +
                         changes.capacity() * sizeof(OutlineChange);
     std::vector<const Node*> kept;  // every node the step keeps, the removed ones and those below
     for (const OutlineChange& change : changes) {
@@ -141,12 +138,13 @@ void applyInverse(Outline& outline, OutlineChange& change) {
 }
 
 void restoreSelection(Outline& outline, const OutlineMarks& marks) {
+    if (!marks.selection || !marks.selection->taken)
+        return;
     OutlineStatesUpdate states(outline);
     outline.clearSelection();
-    if (marks.selection)
-        for (Node* n : *marks.selection)
-            if (outline.contains(n))
-                outline.setSelected(n, true);
+    for (Node* n : marks.selection->nodes)
+        if (outline.contains(n))
+            outline.setSelected(n, true);
 }
 
 std::size_t operationCount(const OutlineChange& change) {

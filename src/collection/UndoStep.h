@@ -86,14 +86,21 @@ struct EditedRecord {
 
 using OutlineChange = std::variant<InsertedNodes, RemovedNodes, MovedNodes, EditedRecord>;
 
-// The focused item and the selected items (in no particular order) at one moment. A step whose
-// command left the selection as it was shares one list between its two marks.
+// The selected items (in no particular order) at one moment. They are copied only when the selection
+// is about to change: until then they are the outline's own selection, so a command that leaves the
+// selection alone copies nothing, and steps in a row without a selection change share one snapshot.
+struct SelectionSnapshot {
+    std::size_t size = 0;      // how many items were selected
+    bool taken = false;        // the selection has changed since, and `nodes` holds it as it was
+    std::vector<Node*> nodes;  // once taken
+
+    std::size_t bytes() const { return sizeof(SelectionSnapshot) + size * sizeof(Node*); }
+};
+
+// The focused item and the selected items at one moment.
 struct OutlineMarks {
     Node* focus = nullptr;
-    std::shared_ptr<const std::vector<Node*>> selection;
-
-    static OutlineMarks of(const Outline& outline, Node* focus);
-    std::size_t bytes() const { return selection ? sizeof(*selection) + selection->capacity() * sizeof(Node*) : 0; }
+    std::shared_ptr<SelectionSnapshot> selection;
 };
 
 struct UndoStep {
@@ -110,8 +117,8 @@ struct UndoStep {
 // hold what the change left.
 void applyInverse(Outline& outline, OutlineChange& change);
 
-// The selection as the marks give it, announced as one bulk change of states. The focus is the
-// caller's to set, after any batch.
+// The selection as the marks give it, announced as one bulk change of states; nothing when the
+// selection has not changed since. The focus is the caller's to set, after any batch.
 void restoreSelection(Outline& outline, const OutlineMarks& marks);
 
 // How many of the outline's operations take the change back.

@@ -201,6 +201,28 @@ TEST_F(History, UndoRestoresFocusAndSelectionButNotLaunchStamps) {
     EXPECT_EQ(tree.selectedCount(), 0);
 }
 
+// A step that left the selection alone keeps no copy of it until the selection changes; undo then
+// brings back the selection the step had, and redo the one it left.
+TEST_F(History, ASelectionChangedAfterTheStepsIsRestoredByUndo) {
+    tree.setSelected(item("B1"), true);
+    tree.setSelected(item("C"), true);
+    {
+        UndoStepScope step(undo, "Move Items Up");
+        tree.moveNode(item("C"), item("A"), AttachMode::Before);
+    }
+    rename("A", "A renamed");  // a second step over the same selection
+    tree.clearSelection();
+    tree.setSelected(item("B2"), true);
+    undo.undo();
+    EXPECT_THAT(names(tree.selectedNodes()), ElementsAre("C", "B1"));
+    tree.setSelected(item("A"), true);
+    undo.undo();
+    EXPECT_THAT(shape(tree), ElementsAre("A", "B", "  B1", "  B2", "C"));
+    EXPECT_THAT(names(tree.selectedNodes()), ElementsAre("B1", "C"));
+    undo.redo();
+    EXPECT_THAT(names(tree.selectedNodes()), ElementsAre("C", "B1"));
+}
+
 TEST_F(History, OpeningAnotherCollectionEmptiesTheHistoryAndSavingDoesNot) {
     ScratchFolder folder("undo-open");
     Documents documents(tree, folder.path().string() + "/");

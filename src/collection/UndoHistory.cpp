@@ -10,11 +10,14 @@ namespace {
 // which a view follows with one rebuild instead of thousands of row updates.
 constexpr std::size_t kOperationsAnnouncedOneByOne = 64;
 
-// The run of this kind the step's last change is, or a new one after it.
-template <class Run> Run& runOf(UndoStep& step) {
+// The run of this kind the step's last change is, or a new one after it, made by `fresh`.
+template <class Run, class Fresh> Run& runOf(UndoStep& step, Fresh&& fresh) {
     if (step.changes.empty() || !std::holds_alternative<Run>(step.changes.back()))
-        step.changes.emplace_back(Run{});
+        step.changes.emplace_back(fresh());
     return std::get<Run>(step.changes.back());
+}
+template <class Run> Run& runOf(UndoStep& step) {
+    return runOf<Run>(step, [] { return Run{}; });
 }
 
 } // namespace
@@ -94,11 +97,7 @@ void UndoHistory::nodesInserted(Node* parent, int first, int last) {
 
 // The removed nodes are kept, detached, by the change that records their removal.
 void UndoHistory::nodesAboutToBeRemoved(Node* parent, int first, int last) {
-    UndoStep& step = recording();
-    const bool joins = !step.changes.empty() && std::holds_alternative<RemovedNodes>(step.changes.back());
-    if (!joins)
-        step.changes.emplace_back(RemovedNodes{{}, KeptNodes(outline_, {})});
-    auto& removed = std::get<RemovedNodes>(step.changes.back());
+    auto& removed = runOf<RemovedNodes>(recording(), [this] { return RemovedNodes{{}, KeptNodes(outline_, {})}; });
     for (int row = first; row <= last; ++row) {
         removed.places.push_back({parent, first});
         removed.kept.add(parent->child(row));

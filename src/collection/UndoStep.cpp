@@ -190,8 +190,7 @@ Node* changedItem(const Outline& outline, const OutlineChange& change) {
         const RemovalPlace& first = c->places.front();
         item = outline.contains(first.parent) && first.row < first.parent->childCount() ? first.parent->child(first.row)
                                                                                          : first.parent;
-    }
-    else if (const auto* c = std::get_if<MovedNodes>(&change); c && !c->moves.empty())
+    } else if (const auto* c = std::get_if<MovedNodes>(&change); c && !c->moves.empty())
         item = c->moves.front().node;
     else if (const auto* c = std::get_if<EditedRecord>(&change))
         item = c->node;

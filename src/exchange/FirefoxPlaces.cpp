@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -93,15 +94,20 @@ bool hasTable(sqlite3* db, const char* name) {
     return found;
 }
 
-// The ids of the fixed folders, by their well-known identifiers.
-std::unordered_map<std::string, std::int64_t> fixedFolders(sqlite3* db) {
-    Statement s = prepare(db, "SELECT guid, id FROM moz_bookmarks WHERE guid IN "
+struct FixedFolder {
+    std::int64_t id;
+    std::int64_t parent;
+};
+
+// The fixed folders, by their well-known identifiers.
+std::unordered_map<std::string, FixedFolder> fixedFolders(sqlite3* db) {
+    Statement s = prepare(db, "SELECT guid, id, parent FROM moz_bookmarks WHERE guid IN "
                               "('toolbar_____', 'menu________', 'unfiled_____', 'mobile______', 'tags________')");
-    std::unordered_map<std::string, std::int64_t> ids;
+    std::unordered_map<std::string, FixedFolder> folders;
     forEachRow(db, s.stmt, nullptr, [&](sqlite3_stmt* st) {
-        ids.emplace(std::string(columnText(st, 0)), sqlite3_column_int64(st, 1));
+        folders.emplace(std::string(columnText(st, 0)), FixedFolder{sqlite3_column_int64(st, 1), sqlite3_column_int64(st, 2)});
     });
-    return ids;
+    return folders;
 }
 
 // The descriptions older versions of Firefox kept as annotations of the bookmark, by bookmark id; none
@@ -135,32 +141,35 @@ BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
             all.reserve(static_cast<std::size_t>(std::clamp<sqlite3_int64>(sqlite3_column_int64(s, 0), 0, 1 << 24)));
         });
     }
-    // children[parent] is the range of `all` that holds its rows; fixedRows the rows of the fixed folders.
+    // children[parent] is the range of `all` that holds its rows.
     std::unordered_map<std::int64_t, std::pair<std::size_t, std::size_t>> children;
-    std::unordered_map<std::int64_t, std::size_t> fixedRows;
     forEachRow(db, rows.stmt, cancel, [&](sqlite3_stmt* s) {
         const std::int64_t parent = sqlite3_column_int64(s, 1);
         auto [range, added] = children.try_emplace(parent, all.size(), all.size());
         if (!added && range->second.second != all.size())
             throw ExchangeError("the database is damaged");  // no longer in the order asked for
         ++range->second.second;
-        const std::int64_t id = sqlite3_column_int64(s, 0);
-        for (const auto& [guid, fixedId] : fixed)
-            if (fixedId == id)
-                fixedRows.emplace(id, all.size());
-        all.push_back({id, parent, sqlite3_column_int(s, 2), columnText(s, 3), columnText(s, 4),
+        all.push_back({sqlite3_column_int64(s, 0), parent, sqlite3_column_int(s, 2), columnText(s, 3), columnText(s, 4),
                        sqlite3_column_int64(s, 5) / 1000000});
     });
     auto childrenOf = [&](std::int64_t id) {
         const auto c = children.find(id);
         return c == children.end() ? std::pair<std::size_t, std::size_t>{0, 0} : c->second;
     };
+    // A fixed folder's row, found among its parent's.
+    auto rowOf = [&](const FixedFolder& folder) -> std::optional<std::size_t> {
+        const auto [from, to] = childrenOf(folder.parent);
+        for (std::size_t i = from; i < to; ++i)
+            if (all[i].id == folder.id)
+                return i;
+        return std::nullopt;
+    };
 
     // Tags: a tag is a folder in the tags folder; a bookmark row inside it names the tagged address.
     // Those rows stay in `all`, so their addresses can key the map.
     std::unordered_map<std::string_view, std::vector<ItemText>> tagsByUrl;
     if (const auto tags = fixed.find(kTagsFolder); tags != fixed.end()) {
-        const auto [first, last] = childrenOf(tags->second);
+        const auto [first, last] = childrenOf(tags->second.id);
         for (std::size_t tag = first; tag < last; ++tag) {
             if (all[tag].type != kFolder)
                 continue;
@@ -176,15 +185,15 @@ BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
     std::vector<bool> visited(all.size(), false);
     for (const TopFolder& top : kTopFolders) {
         const auto found = fixed.find(top.guid);
-        const auto row = found == fixed.end() ? fixedRows.end() : fixedRows.find(found->second);
-        if (row == fixedRows.end() || visited[row->second])
+        const std::optional<std::size_t> row = found == fixed.end() ? std::nullopt : rowOf(found->second);
+        if (!row || visited[*row])
             continue;
-        visited[row->second] = true;
+        visited[*row] = true;
         const std::size_t first = tree.items.size();
         Bookmark folder;
         folder.kind = Bookmark::Kind::Folder;
         folder.title = top.title;
-        folder.added = all[row->second].added;
+        folder.added = all[*row].added;
         tree.items.push_back(std::move(folder));
         // Depth-first in each folder's order; the stack holds the rows still to write, next on top.
         std::vector<std::pair<std::size_t, int>> pending;
@@ -193,7 +202,7 @@ BookmarkTree readOpenDatabase(sqlite3* db, const CancelFlag* cancel) {
             for (std::size_t i = to; i > from; --i)
                 pending.emplace_back(i - 1, depth);
         };
-        pushChildren(found->second, 1);
+        pushChildren(found->second.id, 1);
         while (!pending.empty()) {
             const auto [index, depth] = pending.back();
             pending.pop_back();

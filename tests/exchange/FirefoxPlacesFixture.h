@@ -69,22 +69,23 @@ public:
         row(id, 3, 0, parent, nextPosition(parent), "", "s" + std::to_string(id));
     }
     // A description, kept as older versions of Firefox kept it: an annotation of the bookmark.
-    void describe(std::int64_t id, const std::string& text) {
-        exec("INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES ('bookmarkProperties/description');"
-             "INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES ('other/annotation');");
-        for (const char* attribute : {"bookmarkProperties/description", "other/annotation"}) {
-            sqlite3_stmt* s = nullptr;
-            sqlite3_prepare_v2(db_,
-                               "INSERT INTO moz_items_annos (item_id, anno_attribute_id, content) "
-                               "SELECT ?, id, ? FROM moz_anno_attributes WHERE name = ?",
-                               -1, &s, nullptr);
-            sqlite3_bind_int64(s, 1, id);
-            const std::string content = std::string(attribute).starts_with("other") ? "not a description" : text;
-            sqlite3_bind_text(s, 2, content.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(s, 3, attribute, -1, SQLITE_STATIC);
-            sqlite3_step(s);
-            sqlite3_finalize(s);
-        }
+    void describe(std::int64_t id, const std::string& text) { annotate(id, "bookmarkProperties/description", text); }
+    // An annotation of the item, under the attribute of that name.
+    void annotate(std::int64_t id, const std::string& attribute, const std::string& content) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db_, "INSERT OR IGNORE INTO moz_anno_attributes (name) VALUES (?)", -1, &s, nullptr);
+        sqlite3_bind_text(s, 1, attribute.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_step(s);
+        sqlite3_finalize(s);
+        sqlite3_prepare_v2(db_,
+                           "INSERT INTO moz_items_annos (item_id, anno_attribute_id, content) "
+                           "SELECT ?, id, ? FROM moz_anno_attributes WHERE name = ?",
+                           -1, &s, nullptr);
+        sqlite3_bind_int64(s, 1, id);
+        sqlite3_bind_text(s, 2, content.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(s, 3, attribute.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_step(s);
+        sqlite3_finalize(s);
     }
     // Tags the address: a folder of that name in the tags folder holding a bookmark of the address.
     void tag(const std::string& url, const std::string& tagName) {

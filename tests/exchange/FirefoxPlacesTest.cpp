@@ -25,7 +25,9 @@ struct FirefoxPlaces : ::testing::Test {
         places.separator(F::Menu);
         const auto work = places.folder(F::Toolbar, "Work");
         places.describe(work, "Things for work");
-        places.describe(places.bookmark(work, "Tracker", "https://tracker.example/"), "Where the bugs are");
+        const auto tracker = places.bookmark(work, "Tracker", "https://tracker.example/");
+        places.describe(tracker, "Where the bugs are");
+        places.annotate(tracker, "other/annotation", "not a description");
         const auto deeper = places.folder(work, "Deeper");
         places.bookmarkWithoutTitle(deeper, "https://untitled.example/");
         places.bookmark(F::Toolbar, "Most Visited", "place:sort=8&maxResults=10");
